@@ -1,0 +1,40 @@
+# The two commands of the README. Each installs what is missing, then builds.
+BUILD      ?= build
+BUILD_SAN  ?= build-asan
+JOBS       ?= $(shell nproc)
+CMAKE_GEN  := -G Ninja
+
+.PHONY: all deps build run test test-plain test-sanitize bench format clean
+
+all: build
+
+deps:
+	@bash tools/setup-deps
+
+build: deps
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/quenvale
+
+test: test-plain test-sanitize
+
+test-plain: build
+	ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD_SAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DQUENVALE_SANITIZE=ON
+	cmake --build $(BUILD_SAN) -j $(JOBS)
+	ctest --test-dir $(BUILD_SAN) --output-on-failure -j $(JOBS) -LE no-sanitize
+
+bench: deps
+	cmake -S . -B $(BUILD)-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUENVALE_TESTS=OFF -DQUENVALE_BENCH=ON
+	cmake --build $(BUILD)-bench -j $(JOBS)
+	bash bench/run
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(BUILD_SAN) $(BUILD)-bench

@@ -1,0 +1,279 @@
+#include "framework/core/Text.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+namespace fw {
+
+namespace {
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Whether a decimal number that std::from_chars found out of range is too large
+// (rather than too small) for a double. number is digits with at most one point,
+// then an optional exponent; it is not all zeros. Overflow needs a decimal
+// magnitude of about +308 and underflow about -324, so the sign of the
+// magnitude decides, and a rough one suffices.
+bool Overflows(std::string_view number) {
+    int64_t magnitude = 0;
+    std::size_t i = 0;
+    bool found = false;
+    for (; i < number.size() && IsDigit(number[i]); ++i) {
+        if (found) {
+            ++magnitude;
+        } else if (number[i] != '0') {
+            found = true;
+        }
+    }
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        for (; i < number.size() && IsDigit(number[i]); ++i) {
+            if (!found) {
+                --magnitude;
+                found = number[i] != '0';
+            }
+        }
+    }
+    int64_t exponent = 0;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        ++i;
+        bool negative = false;
+        if (i < number.size() && (number[i] == '+' || number[i] == '-')) {
+            negative = number[i] == '-';
+            ++i;
+        }
+        constexpr int64_t kEnough = 1'000'000'000;  // far beyond any double's exponent
+        for (; i < number.size() && IsDigit(number[i]); ++i) {
+            exponent = std::min(kEnough, exponent * 10 + (number[i] - '0'));
+        }
+        if (negative) {
+            exponent = -exponent;
+        }
+    }
+    return magnitude + exponent > 0;
+}
+
+}  // namespace
+
+// Leading blanks and tabs are skipped, as users type " 12" and mean 12; anything
+// else before the number makes the text a non-number (0).
+double Val(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    const std::size_t start = i;
+    std::size_t digits = 0;
+    for (; i < text.size() && IsDigit(text[i]); ++i) {
+        ++digits;
+    }
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        for (; i < text.size() && IsDigit(text[i]); ++i) {
+            ++digits;
+        }
+    }
+    if (digits == 0) {
+        return 0.0;
+    }
+    // The exponent belongs to the number only when digits follow: "1e" and "1e+" are 1.
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) {
+            ++j;
+        }
+        if (j < text.size() && IsDigit(text[j])) {
+            while (j < text.size() && IsDigit(text[j])) {
+                ++j;
+            }
+            i = j;
+        }
+    }
+    const std::string_view number = text.substr(start, i - start);
+    double value = 0.0;
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                        std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        value = Overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
+    } else if (result.ec != std::errc{}) {
+        value = 0.0;  // cannot happen for the digits scanned above
+    }
+    return negative ? -value : value;
+}
+
+// The mask: literal text, then one run of placeholders, then literal text.
+// In the run, '0' is a digit always written, '#' a digit written only when
+// needed, '.' the decimal point (at most one) and ',' before the point asks for
+// thousands separators. After the run, further placeholder characters are
+// literal. A '+' in the literal text is replaced by the value's sign, a '-' by
+// "-" for negative values and nothing else; without either, a negative value
+// gets "-" right before its digits. The value is rounded half away from zero
+// at the last decimal the mask writes; digits before the point are written
+// whenever the value needs them. A value that rounds to zero never gets a
+// minus sign. NaN and the infinities write "?": they are no numbers, and the
+// caller's screen must never show "nan" or "inf".
+std::string Format(double value, std::string_view mask) {
+    if (!std::isfinite(value)) {
+        return "?";
+    }
+    const std::size_t runStart = std::min(mask.find_first_of("#0.,"), mask.size());
+    std::size_t runEnd = runStart;
+    std::size_t point = std::string_view::npos;
+    for (; runEnd < mask.size(); ++runEnd) {
+        const char c = mask[runEnd];
+        if (c == '.' && point == std::string_view::npos) {
+            point = runEnd;
+        } else if (c != '#' && c != '0' && c != ',') {
+            break;
+        }
+    }
+    const std::string_view prefix = mask.substr(0, runStart);
+    const std::string_view suffix = mask.substr(runEnd);
+    const std::string_view intMask =
+        mask.substr(runStart, (point == std::string_view::npos ? runEnd : point) - runStart);
+    const std::string_view fracMask = point == std::string_view::npos
+                                          ? std::string_view{}
+                                          : mask.substr(point + 1, runEnd - point - 1);
+    const auto intRequired = static_cast<std::size_t>(std::ranges::count(intMask, '0'));
+    const bool grouped = intMask.find(',') != std::string_view::npos;
+    const auto fracRequired = static_cast<std::size_t>(std::ranges::count(fracMask, '0'));
+    const auto fracShown = static_cast<std::size_t>(std::ranges::count(fracMask, '0') +
+                                                    std::ranges::count(fracMask, '#'));
+
+    // The exact decimal expansion of |value|: every double's expansion ends
+    // within 1074 decimals, so rounding it here by hand is exact.
+    constexpr int kExactDecimals = 1074;
+    char buffer[std::numeric_limits<double>::max_exponent10 + kExactDecimals + 16];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::fixed, kExactDecimals);
+    const std::string_view exact(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t dot = exact.find('.');
+    std::string digits(exact.substr(0, dot));
+    std::string fraction(exact.substr(dot + 1));
+    fraction.resize(std::max(fraction.size(), fracShown + 1), '0');
+    digits += fraction.substr(0, fracShown);
+    if (fraction[fracShown] >= '5') {
+        std::size_t k = digits.size();
+        while (k > 0 && digits[k - 1] == '9') {
+            digits[--k] = '0';
+        }
+        if (k == 0) {
+            digits.insert(digits.begin(), '1');
+        } else {
+            ++digits[k - 1];
+        }
+    }
+    const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+    std::string intPart = digits.substr(0, digits.size() - fracShown);
+    std::string fracPart = digits.substr(digits.size() - fracShown);
+
+    intPart.erase(0, std::min(intPart.find_first_not_of('0'), intPart.size()));
+    if (intPart.size() < intRequired) {
+        intPart.insert(0, intRequired - intPart.size(), '0');
+    }
+    if (grouped) {
+        for (std::size_t k = intPart.size(); k > 3; k -= 3) {
+            intPart.insert(k - 3, 1, ',');
+        }
+    }
+    while (fracPart.size() > fracRequired && fracPart.back() == '0') {
+        fracPart.pop_back();
+    }
+    std::string number = intPart;
+    if (!fracPart.empty()) {
+        number += '.';
+        number += fracPart;
+    }
+
+    const bool negative = std::signbit(value) && !isZero;
+    const bool signPlaced = prefix.find_first_of("+-") != std::string_view::npos ||
+                            suffix.find_first_of("+-") != std::string_view::npos;
+    auto literal = [negative](std::string_view text) {
+        std::string out;
+        for (char c : text) {
+            if (c == '+') {
+                out += negative ? '-' : '+';
+            } else if (c == '-') {
+                if (negative) {
+                    out += '-';
+                }
+            } else {
+                out += c;
+            }
+        }
+        return out;
+    };
+    std::string out = literal(prefix);
+    if (negative && !signPlaced) {
+        out += '-';
+    }
+    out += number;
+    out += literal(suffix);
+    return out;
+}
+
+int64_t Asc(std::string_view text) {
+    if (text.empty()) {
+        return -1;
+    }
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    uint32_t code = 0;
+    if (lead < 0x80) {
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return lead;  // not a UTF-8 lead byte: the byte itself
+    }
+    if (text.size() < length) {
+        return lead;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) != 0x80) {
+            return lead;
+        }
+        code = (code << 6) | (c & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) {
+        return lead;
+    }
+    return code;
+}
+
+int64_t TruncToInt64(double value) {
+    // 2^63 is exact as a double; every double below it and at or above -2^63
+    // truncates to a value in range.
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= kTwoTo63) {
+        return INT64_MAX;
+    }
+    if (value < -kTwoTo63) {
+        return INT64_MIN;
+    }
+    return static_cast<int64_t>(value);
+}
+
+}  // namespace fw

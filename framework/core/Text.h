@@ -1,0 +1,27 @@
+#pragma once
+// Text and number conversions, the same in every locale ("." is the decimal point).
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace fw {
+
+// The number at the start of text: optional sign, digits with at most one
+// decimal point, optional exponent. 0 when the text does not start with a
+// number ("", "-", ".", "/", "abc", "inf", "nan"). Too large for a double: +-infinity.
+double Val(std::string_view text);
+
+// value written by mask. The mask ".0000" writes four decimals after the point
+// and no digit before it below 1 (0.05 -> ".0500"); a value that rounds to zero
+// is ".0000", never "-.0000"; NaN and infinities never come out as "nan" or "inf".
+std::string Format(double value, std::string_view mask);
+
+// The code of the first character of text (UTF-8 decoded); -1 for the empty text.
+int64_t Asc(std::string_view text);
+
+// value truncated toward zero to a 64-bit signed integer. A value beyond the
+// 64-bit range saturates at the nearest end (it never wraps into the range);
+// NaN gives 0. Never undefined behaviour.
+int64_t TruncToInt64(double value);
+
+}  // namespace fw

@@ -1,0 +1,283 @@
+#include "framework/ui/Application.h"
+
+#include <cxxabi.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QThread>
+#include <QWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <typeinfo>
+
+#include "framework/core/Delegate.h"
+#include "framework/core/FileType.h"
+#include "framework/ui/Control.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/Menu.h"
+#include "framework/ui/Picture.h"
+#include "framework/ui/Window.h"
+
+namespace fw {
+
+namespace {
+
+struct RuntimeState {
+    bool supportsHiDPI = false;
+    ExceptionHelper helper = nullptr;
+    double frameworkVersion = 0;
+    Ref<Application> app;
+    bool initialized = false;  // the late start-up has been run
+    bool running = false;      // inside _RuntimeRun's event loop
+    bool quitPending = false;  // Quit came before the loop started
+    bool finalizing = false;
+    bool reporting = false;  // an unhandled exception is on screen
+    int32_t exitCode = 0;
+};
+
+RuntimeState& State() {
+    static RuntimeState state;
+    return state;
+}
+
+std::string Demangle(const char* name) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> readable(
+        abi::__cxa_demangle(name, nullptr, nullptr, &status), std::free);
+    return status == 0 && readable ? std::string(readable.get()) : std::string(name);
+}
+
+// "ClassName: message" for whatever was thrown.
+std::string Describe(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const RuntimeException& e) {
+        return std::string(e.ClassName()) + ": " + e.what();
+    } catch (const std::exception& e) {
+        return Demangle(typeid(e).name()) + ": " + e.what();
+    } catch (...) {
+        return "an exception of unknown class";
+    }
+}
+
+bool OnGuiThread() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+           QThread::currentThread() == QCoreApplication::instance()->thread();
+}
+
+}  // namespace
+
+const ClassRecord& Application::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("Application", [] {
+        ClassRecord r;
+        r.name = "Application";
+        r.parent = &Object::StaticClass();
+        return r;
+    });
+    return record;
+}
+
+void Application::_x_SetVersionData(int64_t major, int64_t minor, int64_t bug, int64_t nonRelease,
+                                    int64_t stage, std::string longVersion,
+                                    std::string shortVersion, std::string packageInfo) {
+    major_ = major;
+    minor_ = minor;
+    bug_ = bug;
+    nonRelease_ = nonRelease;
+    stage_ = stage;
+    longVersion_ = std::move(longVersion);
+    shortVersion_ = std::move(shortVersion);
+    packageInfo_ = std::move(packageInfo);
+}
+
+// Qt 6 always lays windows out in device-independent pixels and draws pixmaps at
+// their own device pixel ratio, so the declaration is kept for the program to read
+// and changes nothing else.
+void Application::_SetSupportsHiDPI(bool value) {
+    State().supportsHiDPI = value;
+}
+
+bool Application::SupportsHiDPI() {
+    return State().supportsHiDPI;
+}
+
+void RuntimeInit(int argc, char** argv) {
+    if (QCoreApplication::instance() != nullptr) {
+        return;
+    }
+    // Qt keeps referring to argc and argv for as long as the application lives.
+    static int keptArgc = 0;
+    static char fallbackName[] = "quenvale";
+    static char* fallbackArgv[] = {fallbackName, nullptr};
+    if (argc > 0 && argv != nullptr) {
+        keptArgc = argc;
+    } else {
+        keptArgc = 1;
+        argv = fallbackArgv;
+    }
+    // Never destroyed: windows held by globals may outlive main and still need it.
+    new QApplication(keptArgc, argv);
+    // The application ends by Quit only; closing windows does not end it.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
+
+void _RuntimeSetExceptionHelper(ExceptionHelper helper) {
+    State().helper = helper;
+}
+
+void _RuntimeSetFrameworkVersion(double version) {
+    State().frameworkVersion = version;
+}
+
+double RuntimeFrameworkVersion() {
+    return State().frameworkVersion;
+}
+
+void _RuntimeInitExternalClasses() {
+    using Builder = const ClassRecord& (*)();
+    static constexpr Builder builtIn[] = {
+        &Object::StaticClass,     &WeakRef::StaticClass,      &Delegate::StaticClass,
+        &FileType::StaticClass,   &Application::StaticClass,  &Window::StaticClass,
+        &Control::StaticClass,    &RectControl::StaticClass,  &GroupBox::StaticClass,
+        &TextField::StaticClass,  &Label::StaticClass,        &RadioButton::StaticClass,
+        &PushButton::StaticClass, &Canvas::StaticClass,       &Separator::StaticClass,
+        &TextArea::StaticClass,   &Timer::StaticClass,        &MenuItem::StaticClass,
+        &MenuBar::StaticClass,    &QuitMenuItem::StaticClass, &AppleMenuItem::StaticClass,
+        &Picture::StaticClass,
+    };
+    for (Builder build : builtIn) {
+        build();
+    }
+}
+
+// This framework has no plug-in controls, so there are no entry points to fill in.
+void _InitPluginEntrypoints() {}
+
+void _RuntimeRegisterAppObject(const Ref<Application>& app) {
+    State().app = app;
+    if (app && QCoreApplication::instance() != nullptr) {
+        // Dialog titles and the platform's application name follow the package.
+        if (!app->PackageInfo().empty()) {
+            QCoreApplication::setApplicationName(QString::fromStdString(app->PackageInfo()));
+        }
+        if (!app->ShortVersion().empty()) {
+            QCoreApplication::setApplicationVersion(QString::fromStdString(app->ShortVersion()));
+        }
+    }
+}
+
+Ref<Application> App() {
+    return State().app;
+}
+
+void _RunFrameworkInitialization(void (*lateStartup)()) {
+    RuntimeState& state = State();
+    if (state.initialized) {
+        return;
+    }
+    if (lateStartup == nullptr) {
+        throw NilObjectException("no late start-up routine");
+    }
+    state.initialized = true;
+    // Run at once, before the event loop exists: no input can come first. An
+    // exception passes to the main routine, which then skips the event loop.
+    lateStartup();
+}
+
+void _RuntimeRun() {
+    RuntimeState& state = State();
+    if (QCoreApplication::instance() == nullptr || state.running) {
+        return;
+    }
+    if (state.quitPending) {
+        state.quitPending = false;
+        return;
+    }
+    state.running = true;
+    QCoreApplication::exec();
+    state.running = false;
+}
+
+void _UnhandledException(std::exception_ptr error) {
+    if (!error) {
+        return;
+    }
+    RuntimeState& state = State();
+    try {
+        const std::string text = "Unhandled exception " + Describe(error);
+        std::fprintf(stderr, "%s\n", text.c_str());
+        std::fflush(stderr);
+        // While one report is on screen, further ones (a repeating timer that
+        // keeps failing) go to standard error only.
+        if (!state.reporting && !state.finalizing && OnGuiThread()) {
+            state.reporting = true;
+            MsgBox(text);
+            state.reporting = false;
+        }
+    } catch (...) {
+        state.reporting = false;
+        std::fputs("Unhandled exception (no report possible)\n", stderr);
+    }
+}
+
+void RuntimePerformFinalizers() {
+    RuntimeState& state = State();
+    state.finalizing = true;
+    state.app.reset();
+    if (OnGuiThread()) {
+        // Closing the windows as their close buttons do lets each window drop
+        // itself and its controls; what they leave for later is deleted now.
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->parentWidget() == nullptr) {
+                windows.append(widget);
+            }
+        }
+        for (const QPointer<QWidget>& widget : windows) {
+            if (widget) {
+                widget->close();
+            }
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    state.finalizing = false;
+}
+
+int32_t RuntimeExit() {
+    return State().exitCode;
+}
+
+void Quit(int64_t code) {
+    RuntimeState& state = State();
+    // The windows that close during finalisation must not change the code.
+    if (state.finalizing) {
+        return;
+    }
+    state.exitCode = static_cast<int32_t>(code);
+    if (state.running) {
+        QCoreApplication::exit(static_cast<int>(code));
+    } else {
+        // QCoreApplication::exit outside exec would also end every later
+        // nested loop (message boxes); remember it for _RuntimeRun instead.
+        state.quitPending = true;
+    }
+}
+
+void RuntimeDispatch(void (*fn)(void*), void* arg) {
+    std::exception_ptr error;
+    try {
+        if (ExceptionHelper helper = State().helper) {
+            error = helper(fn, arg);
+        } else {
+            fn(arg);
+        }
+    } catch (...) {
+        error = std::current_exception();
+    }
+    if (error) {
+        _UnhandledException(error);
+    }
+}
+
+}  // namespace fw

@@ -1,0 +1,586 @@
+// The control classes and their widgets: GroupBox, TextField, Label,
+// RadioButton, PushButton, Canvas, Separator, TextArea.
+#include <QFrame>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "framework/ui/Control.h"
+#include "framework/ui/ControlImpl.h"
+#include "framework/ui/Keys.h"
+#include "framework/ui/Picture.h"
+#include "framework/ui/PictureImpl.h"
+
+namespace fw {
+
+namespace {
+
+using detail::ControlWidget;
+using I = Control::Impl;
+
+// Event numbers in the control classes' event lists.
+constexpr int kKeyDown = 9;
+constexpr int kTextChange = 21;
+constexpr int kAction = 15;
+constexpr int kMouseDown = 21;
+
+// The properties a class declares beyond RectControl's, each with its type.
+ClassRecord Record(std::string name, const ClassRecord& parent,
+                   std::initializer_list<std::pair<std::string_view, PropertyType>> properties,
+                   std::vector<EventDecl> events = {}) {
+    ClassRecord r;
+    r.name = std::move(name);
+    r.parent = &parent;
+    for (const auto& [property, type] : properties) {
+        r.properties.emplace(std::string(property), type);
+    }
+    r.events = std::move(events);
+    return r;
+}
+
+using PT = PropertyType;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A caption is shown as written: "&" would otherwise mark a mnemonic.
+QString CaptionText(const std::string& caption) {
+    return ToQString(caption).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// TextAlignment: 0 the default (left), 1 left, 2 centred, 3 right.
+Qt::Alignment Horizontal(int64_t alignment) {
+    switch (alignment) {
+        case 2:
+            return Qt::AlignHCenter;
+        case 3:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignLeft;
+    }
+}
+
+// Sets a colour role for the active and inactive states; a disabled control
+// keeps the platform's disabled look.
+void SetColors(QWidget* w, std::initializer_list<std::pair<QPalette::ColorRole, Color>> roles) {
+    QPalette palette;
+    for (const auto& [role, color] : roles) {
+        palette.setColor(QPalette::Active, role, detail::ToQColor(color));
+        palette.setColor(QPalette::Inactive, role, detail::ToQColor(color));
+    }
+    w->setPalette(palette);
+}
+
+// The control's widgets. Each holds its control weakly: the window owns the
+// control, and the widget may outlive it until Qt deletes it.
+
+class GroupBoxWidget final : public QGroupBox, public ControlWidget {
+  public:
+    using QGroupBox::QGroupBox;
+    void Apply(const I& d) override { setTitle(CaptionText(d.caption)); }
+    Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
+};
+
+class FieldWidget final : public QLineEdit, public ControlWidget {
+  public:
+    FieldWidget(QWidget* parent, std::weak_ptr<Object> control)
+        : QLineEdit(parent), control_(std::move(control)) {}
+
+    void Apply(const I& d) override {
+        setFrame(d.hasBorder);
+        setEchoMode(d.password ? QLineEdit::Password : QLineEdit::Normal);
+        setPlaceholderText(ToQString(d.hint));
+        setAlignment(Horizontal(d.textAlignment) | Qt::AlignVCenter);
+        setReadOnly(d.readOnly);
+        const int limit = d.maximumCharactersAllowed > 0 && d.maximumCharactersAllowed < 32767
+                              ? static_cast<int>(d.maximumCharactersAllowed)
+                              : 32767;
+        if (maxLength() != limit) {  // setting it again would reset the undo history
+            setMaxLength(limit);
+        }
+        SetColors(this, {{QPalette::Text, d.textColor}, {QPalette::Base, d.backgroundColor}});
+        setAttribute(Qt::WA_MacShowFocusRect, d.allowFocusRing);
+    }
+
+  protected:
+    // KeyDown sees the key before the field: true keeps it from the field.
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::KeyPress) {
+            if (auto text = keys::KeyDownText(*static_cast<QKeyEvent*>(e))) {
+                if (detail::IsTrue(detail::DispatchEvent(control_, kKeyDown, {*text}))) {
+                    e->accept();
+                    return true;
+                }
+            }
+        }
+        return QLineEdit::event(e);
+    }
+
+  private:
+    std::weak_ptr<Object> control_;
+};
+
+class LabelWidget final : public QLabel, public ControlWidget {
+  public:
+    explicit LabelWidget(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
+    void Apply(const I& d) override {
+        const QString text = ToQString(d.text);
+        if (this->text() != text) {
+            setText(text);
+        }
+        setWordWrap(d.multiline);
+        setTextInteractionFlags(d.selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
+        setAlignment(Horizontal(d.textAlignment) | Qt::AlignTop);
+        SetColors(this, {{QPalette::WindowText, d.textColor}});
+    }
+    Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
+};
+
+class RadioWidget final : public QRadioButton, public ControlWidget {
+  public:
+    using QRadioButton::QRadioButton;
+    void Apply(const I& d) override { setText(CaptionText(d.caption)); }
+};
+
+class ButtonWidget final : public QPushButton, public ControlWidget {
+  public:
+    explicit ButtonWidget(QWidget* parent) : QPushButton(parent) { setAutoDefault(false); }
+    void Apply(const I& d) override {
+        setText(CaptionText(d.caption));
+        setDefault(d.isDefault);
+    }
+};
+
+class CanvasWidget final : public QWidget, public ControlWidget {
+  public:
+    CanvasWidget(QWidget* parent, std::weak_ptr<Object> control)
+        : QWidget(parent), control_(std::move(control)) {}
+
+    void Apply(const I& d) override {
+        backdrop_ = d.backdrop ? d.backdrop->_Impl().pixmap : QPixmap();
+        update();
+    }
+    Qt::FocusPolicy NaturalFocus(const I& d) const override {
+        return d.allowFocus ? Qt::StrongFocus : Qt::NoFocus;
+    }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (!backdrop_.isNull()) {
+            QPainter(this).drawPixmap(0, 0, backdrop_);
+        }
+    }
+    // A press the handler does not claim goes on to the window's MouseDown.
+    void mousePressEvent(QMouseEvent* e) override {
+        const QPoint at = e->position().toPoint();
+        const bool claimed = detail::IsTrue(
+            detail::DispatchEvent(control_, kMouseDown, {int64_t{at.x()}, int64_t{at.y()}}));
+        e->setAccepted(claimed);
+    }
+
+  private:
+    std::weak_ptr<Object> control_;
+    QPixmap backdrop_;
+};
+
+class SeparatorWidget final : public QFrame, public ControlWidget {
+  public:
+    using QFrame::QFrame;
+    void Apply(const I& d) override {
+        setFrameShape(d.width >= d.height ? QFrame::HLine : QFrame::VLine);
+        setFrameShadow(QFrame::Sunken);
+    }
+    Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
+};
+
+class AreaWidget final : public QPlainTextEdit, public ControlWidget {
+  public:
+    using QPlainTextEdit::QPlainTextEdit;
+    void Apply(const I& d) override {
+        setReadOnly(d.readOnly);
+        setFrameShape(d.hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
+        setVerticalScrollBarPolicy(d.hasVerticalScrollbar ? Qt::ScrollBarAlwaysOn
+                                                          : Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(d.hasHorizontalScrollbar ? Qt::ScrollBarAsNeeded
+                                                              : Qt::ScrollBarAlwaysOff);
+        // Without a horizontal scroll bar long lines wrap at the area's width.
+        setLineWrapMode(d.hasHorizontalScrollbar ? QPlainTextEdit::NoWrap
+                                                 : QPlainTextEdit::WidgetWidth);
+        setTabChangesFocus(!d.allowTabs);
+        SetColors(this, {{QPalette::Text, d.textColor}, {QPalette::Base, d.backgroundColor}});
+        setAttribute(Qt::WA_MacShowFocusRect, d.allowFocusRing);
+    }
+};
+
+std::string FromQString(const QString& text) {
+    return text.toStdString();
+}
+
+}  // namespace
+
+// ---- GroupBox
+
+const ClassRecord& GroupBox::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("GroupBox", [] {
+        return Record("GroupBox", RectControl::StaticClass(), {{"Caption", PT::String}});
+    });
+    return record;
+}
+
+void GroupBox::SetProperty(std::string_view name, const PropertyValue& value) {
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* GroupBox::_CreateWidget(QWidget* parent) {
+    return new GroupBoxWidget(parent);
+}
+
+// ---- TextField
+
+const ClassRecord& TextField::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("TextField", [] {
+        return Record("TextField", RectControl::StaticClass(),
+                      {{"BackgroundColor", PT::Color},
+                       {"HasBorder", PT::Boolean},
+                       {"Format", PT::String},
+                       {"Password", PT::Boolean},
+                       {"TextColor", PT::Color},
+                       {"AllowFocusRing", PT::Boolean},
+                       {"Hint", PT::String},
+                       {"Value", PT::String},
+                       {"AllowTabs", PT::Boolean},
+                       {"TextAlignment", PT::Integer},
+                       {"AllowSpellChecking", PT::Boolean},
+                       {"MaximumCharactersAllowed", PT::Integer},
+                       {"ValidationMask", PT::String},
+                       {"ReadOnly", PT::Boolean},
+                       {"DataSource", PT::String},
+                       {"DataField", PT::String}},
+                      {{kKeyDown, "KeyDown", "( TextField, String ) as Boolean"},
+                       {kTextChange, "TextChange", "( TextField )"}});
+    });
+    return record;
+}
+
+std::string TextField::Text() const {
+    if (auto* edit = qobject_cast<QLineEdit*>(_Impl().widget.data())) {
+        return FromQString(edit->text());
+    }
+    return _Impl().text;
+}
+
+void TextField::Text(std::string_view value) {
+    Impl& d = _Impl();
+    d.text = std::string(value);
+    if (auto* edit = qobject_cast<QLineEdit*>(d.widget.data())) {
+        d.settingText = true;
+        edit->setText(ToQString(value));
+        d.settingText = false;
+        d.text = FromQString(edit->text());  // as the field holds it, within its limit
+    }
+    if (d.text != d.lastText) {
+        d.lastText = d.text;
+        RaiseEvent(*this, kTextChange);
+    }
+}
+
+void TextField::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Value") {
+        const auto* text = std::get_if<std::string>(&value);
+        if (text == nullptr) {
+            throw PropertyTableException("property Value of TextField is a String");
+        }
+        Text(*text);
+        return;
+    }
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* TextField::_CreateWidget(QWidget* parent) {
+    std::weak_ptr<Object> weak = weak_from_this();
+    auto* edit = new FieldWidget(parent, weak);
+    Impl& d = _Impl();
+    d.settingText = true;
+    edit->setText(ToQString(d.text));
+    d.settingText = false;
+    // Typing, pasting, undo: every change the user makes raises TextChange.
+    QObject::connect(edit, &QLineEdit::textChanged, edit, [weak](const QString& text) {
+        auto self = std::dynamic_pointer_cast<TextField>(weak.lock());
+        if (!self || self->_Impl().settingText) {
+            return;
+        }
+        Impl& state = self->_Impl();
+        state.text = FromQString(text);
+        if (state.text == state.lastText) {
+            return;
+        }
+        state.lastText = state.text;
+        detail::DispatchEvent(weak, kTextChange, {});
+    });
+    return edit;
+}
+
+// ---- Label
+
+const ClassRecord& Label::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("Label", [] {
+        return Record("Label", RectControl::StaticClass(),
+                      {{"Multiline", PT::Boolean},
+                       {"Selectable", PT::Boolean},
+                       {"TextAlignment", PT::Integer},
+                       {"TextColor", PT::Color},
+                       {"Value", PT::String},
+                       {"DataSource", PT::String},
+                       {"DataField", PT::String}});
+    });
+    return record;
+}
+
+std::string Label::Text() const {
+    return _Impl().text;
+}
+
+void Label::Text(std::string_view value) {
+    Impl& d = _Impl();
+    d.text = std::string(value);
+    if (auto* label = qobject_cast<QLabel*>(d.widget.data())) {
+        label->setText(ToQString(value));
+    }
+}
+
+void Label::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Value") {
+        const auto* text = std::get_if<std::string>(&value);
+        if (text == nullptr) {
+            throw PropertyTableException("property Value of Label is a String");
+        }
+        Text(*text);
+        return;
+    }
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* Label::_CreateWidget(QWidget* parent) {
+    return new LabelWidget(parent);
+}
+
+// ---- RadioButton
+
+const ClassRecord& RadioButton::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("RadioButton", [] {
+        return Record("RadioButton", RectControl::StaticClass(),
+                      {{"Caption", PT::String}, {"Value", PT::Boolean}},
+                      {{kAction, "Action", "( RadioButton )"}});
+    });
+    return record;
+}
+
+bool RadioButton::Value() const {
+    if (auto* button = qobject_cast<QRadioButton*>(_Impl().widget.data())) {
+        return button->isChecked();
+    }
+    return _Impl().radioValue;
+}
+
+void RadioButton::Value(bool value) {
+    Impl& d = _Impl();
+    d.radioValue = value;
+    auto* button = qobject_cast<QRadioButton*>(d.widget.data());
+    if (button == nullptr || button->isChecked() == value) {
+        return;
+    }
+    if (value) {
+        button->setChecked(true);  // its siblings in the group box go off
+        return;
+    }
+    // An exclusive group keeps its checked button; only code may clear it.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(exclusive);
+}
+
+void RadioButton::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Value") {
+        const bool* on = std::get_if<bool>(&value);
+        if (on == nullptr) {
+            throw PropertyTableException("property Value of RadioButton is a Boolean");
+        }
+        Value(*on);
+        return;
+    }
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* RadioButton::_CreateWidget(QWidget* parent) {
+    auto* button = new RadioWidget(parent);
+    button->setChecked(_Impl().radioValue);
+    // clicked comes from the user only (mouse, space, arrows in the group), never from setChecked.
+    std::weak_ptr<Object> weak = weak_from_this();
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [weak] { detail::DispatchEvent(weak, kAction, {}); });
+    return button;
+}
+
+// ---- PushButton
+
+const ClassRecord& PushButton::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("PushButton", [] {
+        return Record("PushButton", RectControl::StaticClass(),
+                      {{"MacButtonStyle", PT::Integer},
+                       {"Cancel", PT::Boolean},
+                       {"Caption", PT::String},
+                       {"Default", PT::Boolean}},
+                      {{kAction, "Action", "( PushButton )"}});
+    });
+    return record;
+}
+
+void PushButton::SetProperty(std::string_view name, const PropertyValue& value) {
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* PushButton::_CreateWidget(QWidget* parent) {
+    auto* button = new ButtonWidget(parent);
+    std::weak_ptr<Object> weak = weak_from_this();
+    QObject::connect(button, &QAbstractButton::clicked, button,
+                     [weak] { detail::DispatchEvent(weak, kAction, {}); });
+    return button;
+}
+
+// ---- Canvas
+
+const ClassRecord& Canvas::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("Canvas", [] {
+        return Record("Canvas", RectControl::StaticClass(),
+                      {{"AllowFocusRing", PT::Boolean},
+                       {"AllowFocus", PT::Boolean},
+                       {"AllowTabs", PT::Boolean},
+                       {"DoubleBuffer", PT::Boolean}},
+                      {{kMouseDown, "MouseDown", "( Canvas, Integer, Integer ) as Boolean"}});
+    });
+    return record;
+}
+
+Ref<Picture> Canvas::Backdrop() const {
+    return _Impl().backdrop;
+}
+
+void Canvas::Backdrop(const Ref<Picture>& picture) {
+    Impl& d = _Impl();
+    d.backdrop = picture;
+    if (auto* canvas = dynamic_cast<CanvasWidget*>(d.widget.data())) {
+        canvas->Apply(d);
+    }
+}
+
+void Canvas::SetProperty(std::string_view name, const PropertyValue& value) {
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* Canvas::_CreateWidget(QWidget* parent) {
+    return new CanvasWidget(parent, weak_from_this());
+}
+
+// ---- Separator
+
+const ClassRecord& Separator::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord(
+        "Separator", [] { return Record("Separator", RectControl::StaticClass(), {}); });
+    return record;
+}
+
+void Separator::SetProperty(std::string_view name, const PropertyValue& value) {
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* Separator::_CreateWidget(QWidget* parent) {
+    return new SeparatorWidget(parent);
+}
+
+// ---- TextArea
+
+const ClassRecord& TextArea::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("TextArea", [] {
+        return Record("TextArea", RectControl::StaticClass(),
+                      {{"DataField", PT::String},
+                       {"DataSource", PT::String},
+                       {"ReadOnly", PT::Boolean},
+                       {"TextColor", PT::Color},
+                       {"Multiline", PT::Boolean},
+                       {"LineSpacing", PT::Double},
+                       {"LineHeight", PT::Double},
+                       {"HideSelection", PT::Boolean},
+                       {"Format", PT::String},
+                       {"BackgroundColor", PT::Color},
+                       {"HasBorder", PT::Boolean},
+                       {"HasHorizontalScrollbar", PT::Boolean},
+                       {"HasVerticalScrollbar", PT::Boolean},
+                       {"AllowStyledText", PT::Boolean},
+                       {"AllowFocusRing", PT::Boolean},
+                       {"Value", PT::String},
+                       {"AllowTabs", PT::Boolean},
+                       {"TextAlignment", PT::Integer},
+                       {"AllowSpellChecking", PT::Boolean},
+                       {"MaximumCharactersAllowed", PT::Integer},
+                       {"ValidationMask", PT::String}});
+    });
+    return record;
+}
+
+// The area holds lines; its text separates them with carriage returns (13).
+std::string TextArea::Text() const {
+    if (auto* area = qobject_cast<QPlainTextEdit*>(_Impl().widget.data())) {
+        std::string text = FromQString(area->toPlainText());
+        std::replace(text.begin(), text.end(), '\n', '\r');
+        return text;
+    }
+    return _Impl().text;
+}
+
+void TextArea::Text(std::string_view value) {
+    Impl& d = _Impl();
+    // "\r\n", "\r" and "\n" each end a line; the area gives them back as "\r".
+    std::string text;
+    text.reserve(value.size());
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
+            ++i;
+        }
+        text.push_back(value[i] == '\n' ? '\r' : value[i]);
+    }
+    d.text = text;
+    if (auto* area = qobject_cast<QPlainTextEdit*>(d.widget.data())) {
+        std::replace(text.begin(), text.end(), '\r', '\n');
+        area->setPlainText(ToQString(text));
+    }
+}
+
+void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
+    if (name == "Value") {
+        const auto* text = std::get_if<std::string>(&value);
+        if (text == nullptr) {
+            throw PropertyTableException("property Value of TextArea is a String");
+        }
+        Text(*text);
+        return;
+    }
+    RectControl::SetProperty(name, value);
+}
+
+QWidget* TextArea::_CreateWidget(QWidget* parent) {
+    auto* area = new AreaWidget(parent);
+    std::string text = _Impl().text;
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    area->setPlainText(ToQString(text));
+    return area;
+}
+
+}  // namespace fw

@@ -1,0 +1,100 @@
+#include "framework/ui/Picture.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <cmath>
+
+#include "framework/ui/PictureImpl.h"
+
+namespace fw {
+
+namespace {
+
+uint64_t opened = 0;
+
+std::string& FolderOverride() {
+    static std::string folder;
+    return folder;
+}
+
+// A pixmap needs the GUI application; without it nothing can be opened.
+QPixmap Load(const QString& path) {
+    QPixmap pixmap;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
+        QFileInfo(path).isFile()) {
+        pixmap.load(path);
+    }
+    return pixmap;
+}
+
+}  // namespace
+
+Picture::Picture() : impl_(std::make_unique<Impl>()) {}
+
+Picture::~Picture() = default;
+
+const ClassRecord& Picture::StaticClass() {
+    static const ClassRecord& record = RuntimeClassRecord("Picture", [] {
+        ClassRecord r;
+        r.name = "Picture";
+        r.parent = &Object::StaticClass();
+        return r;
+    });
+    return record;
+}
+
+Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
+    ++opened;
+    if (fileName.empty()) {
+        return nullptr;
+    }
+    const QString folder = QString::fromStdString(ResourceFolder());
+    const QString name =
+        QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
+    // "Curve.png" has its double-resolution twin in "Curve@2x.png".
+    const QFileInfo plain(folder + QLatin1Char('/') + name);
+    const QString suffix = plain.suffix();
+    const QString twin = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
+                         QStringLiteral("@2x") + (suffix.isEmpty() ? QString() : "." + suffix);
+
+    QPixmap pixmap = Load(twin);
+    if (!pixmap.isNull()) {
+        pixmap.setDevicePixelRatio(2.0);
+    } else {
+        pixmap = Load(plain.filePath());
+    }
+    if (pixmap.isNull()) {
+        return nullptr;
+    }
+    auto picture = RuntimeNewObject<Picture>();
+    picture->impl_->pixmap = pixmap;
+    return picture;
+}
+
+uint64_t Picture::OpenCount() {
+    return opened;
+}
+
+void Picture::SetResourceFolder(const std::string& folder) {
+    FolderOverride() = folder;
+}
+
+std::string Picture::ResourceFolder() {
+    if (!FolderOverride().empty()) {
+        return FolderOverride();
+    }
+    if (QCoreApplication::instance() == nullptr) {
+        return "resources";
+    }
+    return (QCoreApplication::applicationDirPath() + QStringLiteral("/resources")).toStdString();
+}
+
+int64_t Picture::Width() const {
+    return static_cast<int64_t>(std::lround(impl_->pixmap.deviceIndependentSize().width()));
+}
+
+int64_t Picture::Height() const {
+    return static_cast<int64_t>(std::lround(impl_->pixmap.deviceIndependentSize().height()));
+}
+
+}  // namespace fw
