@@ -31,7 +31,7 @@ test-sanitize: deps
 bench: deps
 	cmake -S . -B $(BUILD)-bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DQUENVALE_TESTS=OFF -DQUENVALE_BENCH=ON
 	cmake --build $(BUILD)-bench -j $(JOBS)
-	bash bench/run
+	BUILD=$(BUILD)-bench bash bench/run
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <utility>
 
 #include "framework/ui/Control.h"
 #include "framework/ui/ControlImpl.h"
@@ -147,6 +148,31 @@ class RadioWidget final : public QRadioButton, public ControlWidget {
   public:
     using QRadioButton::QRadioButton;
     void Apply(const I& d) override { setText(CaptionText(d.caption)); }
+
+    // An arrow key selects the next button of the group: Qt clicks it and only
+    // then gives it the focus. Its Action waits until the key is done, so that
+    // a handler that moves the focus elsewhere is not overruled.
+    static void Clicked(const std::weak_ptr<Object>& control) {
+        if (navigating_) {
+            pending_ = control;
+        } else {
+            detail::DispatchEvent(control, kAction, {});
+        }
+    }
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override {
+        navigating_ = true;
+        QRadioButton::keyPressEvent(e);
+        navigating_ = false;
+        if (auto control = std::exchange(pending_, {}); !control.expired()) {
+            detail::DispatchEvent(control, kAction, {});
+        }
+    }
+
+  private:
+    static inline bool navigating_ = false;
+    static inline std::weak_ptr<Object> pending_;
 };
 
 class ButtonWidget final : public QPushButton, public ControlWidget {
@@ -425,7 +451,7 @@ QWidget* RadioButton::_CreateWidget(QWidget* parent) {
     // clicked comes from the user only (mouse, space, arrows in the group), never from setChecked.
     std::weak_ptr<Object> weak = weak_from_this();
     QObject::connect(button, &QAbstractButton::clicked, button,
-                     [weak] { detail::DispatchEvent(weak, kAction, {}); });
+                     [weak] { RadioWidget::Clicked(weak); });
     return button;
 }
 

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <cmath>
 
 #include "framework/ui/PictureImpl.h"
@@ -17,14 +18,23 @@ std::string& FolderOverride() {
     return folder;
 }
 
-// A pixmap needs the GUI application; without it nothing can be opened.
+// A pixmap needs the GUI application; without it nothing can be opened. The
+// file's format comes from its name, so that no other image plugin is loaded
+// at start-up.
 QPixmap Load(const QString& path) {
-    QPixmap pixmap;
-    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr &&
-        QFileInfo(path).isFile()) {
-        pixmap.load(path);
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr ||
+        !QFileInfo(path).isFile()) {
+        return {};
     }
-    return pixmap;
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
+// Double-resolution pictures only pay on a screen that can show them.
+bool HighDensityScreen() {
+    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return app != nullptr && app->devicePixelRatio() > 1.0;
 }
 
 }  // namespace
@@ -57,11 +67,16 @@ Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
     const QString twin = plain.path() + QLatin1Char('/') + plain.completeBaseName() +
                          QStringLiteral("@2x") + (suffix.isEmpty() ? QString() : "." + suffix);
 
-    QPixmap pixmap = Load(twin);
-    if (!pixmap.isNull()) {
+    // The twin of the screen's density first, the other one when it is missing.
+    const bool twinFirst = HighDensityScreen();
+    QPixmap pixmap = Load(twinFirst ? twin : plain.filePath());
+    bool isTwin = twinFirst;
+    if (pixmap.isNull()) {
+        pixmap = Load(twinFirst ? plain.filePath() : twin);
+        isTwin = !twinFirst;
+    }
+    if (isTwin) {
         pixmap.setDevicePixelRatio(2.0);
-    } else {
-        pixmap = Load(plain.filePath());
     }
     if (pixmap.isNull()) {
         return nullptr;

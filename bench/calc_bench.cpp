@@ -1,0 +1,153 @@
+// The time from a click on Calculate to the result being on screen, at the
+// slowest case the calculator window allows: F with 1 and 9998 degrees of
+// freedom at the value 1. Runs in process on the offscreen platform; the timed
+// part is the click (its handler computes and fills in the result) and the
+// events that follow until the result field has painted the new text.
+#include <benchmark/benchmark.h>
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTest>
+#include <chrono>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "framework/core/Text.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Native.h"
+#include "prob/ProbModule.h"
+#include "windows/MainWnd.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Longer than any result may take to appear; past it the run is reported as broken.
+constexpr auto kGiveUp = std::chrono::seconds(5);
+
+// Notes when the result field paints while showing the awaited text.
+class PaintWatch : public QObject {
+  public:
+    PaintWatch(QLineEdit* field, QString awaited) : field_(field), awaited_(std::move(awaited)) {
+        field_->installEventFilter(this);
+    }
+    void Reset() { painted_ = false; }
+    bool Painted() const { return painted_; }
+
+  protected:
+    // The paint itself follows at once, inside the same event delivery.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == field_ && event->type() == QEvent::Paint && field_->text() == awaited_) {
+            painted_ = true;
+        }
+        return false;
+    }
+
+  private:
+    QLineEdit* field_;
+    QString awaited_;
+    bool painted_ = false;
+};
+
+// The calculator window set to F with 1 and 9998 degrees of freedom, as a
+// person sets it: a click on the F button, then the fields typed.
+struct Calculator {
+    fw::Ref<class MainWnd> w;
+    QWidget* calculate = nullptr;
+    QLineEdit* result = nullptr;
+    std::string expected;
+
+    Calculator() {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        static int argc = 1;
+        static char name[] = "calc_bench";
+        static char* argv[] = {name, nullptr};
+        fw::RuntimeInit(argc, argv);
+        w = MainWnd();
+        QCoreApplication::processEvents();
+
+        auto* f = qobject_cast<QAbstractButton*>(fw::native::Widget(*w->FBtn()));
+        QStyleOptionButton option;
+        option.initFrom(f);
+        const QRect mark = f->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, f);
+        QTest::mouseClick(f, Qt::LeftButton, {},
+                          mark.isValid() ? mark.center() : QPoint(6, f->height() / 2));
+        QTest::keyClicks(fw::native::Widget(*w->df1Edit()), "1");
+        QTest::keyClicks(fw::native::Widget(*w->df2Edit()), "9998");
+        QTest::keyClicks(fw::native::Widget(*w->zEdit()), "1");
+
+        calculate = fw::native::Widget(*w->CalcBtn());
+        result = qobject_cast<QLineEdit*>(fw::native::Widget(*w->pEdit()));
+        expected = fw::Format(ProbModule::fprob(1, 1, 9998), ".0000");
+    }
+
+    bool Ready() const {
+        return w->btn == 3 /* F */ && w->df1Edit()->Text() == "1" &&
+               w->df2Edit()->Text() == "9998" && w->zEdit()->Text() == "1" &&
+               calculate != nullptr && result != nullptr;
+    }
+
+    // Takes the last result off the screen as a person's retyping of the value does.
+    void Retype() const {
+        w->zEdit()->Text("");
+        w->zEdit()->Text("1");
+        w->pEdit()->Text("");
+        QCoreApplication::processEvents();
+    }
+};
+
+// One press of Calculate with the result off the screen beforehand: the
+// seconds until the result field has painted the result, or nothing (and the
+// reason in error) if it never does.
+std::optional<double> Press(const Calculator& calculator, PaintWatch& watch, std::string& error) {
+    calculator.Retype();
+    if (calculator.result->isVisible()) {
+        error = "retyping the value left the result shown";
+        return std::nullopt;
+    }
+    watch.Reset();
+
+    const Clock::time_point start = Clock::now();
+    QTest::mouseClick(calculator.calculate, Qt::LeftButton);
+    while (!(watch.Painted() && calculator.result->isVisible())) {
+        if (Clock::now() - start > kGiveUp) {
+            error = "no result painted; the field shows \"" + calculator.w->pEdit()->Text() + "\"";
+            return std::nullopt;
+        }
+        QCoreApplication::processEvents();
+    }
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void BM_calculate_f_1_9998(benchmark::State& state) {
+    static Calculator calculator;
+    if (!calculator.Ready()) {
+        state.SkipWithError("the calculator window did not take F, 1, 9998 and 1");
+        return;
+    }
+    PaintWatch watch(calculator.result, QString::fromStdString(calculator.expected));
+    std::string error;
+    // The first press also pays once for fonts and caches; it is not timed.
+    Press(calculator, watch, error);
+    for (auto _ : state) {
+        if (!error.empty()) {
+            state.SkipWithError(error.c_str());
+            break;
+        }
+        const std::optional<double> seconds = Press(calculator, watch, error);
+        if (seconds) {
+            state.SetIterationTime(*seconds);
+        }
+    }
+    state.SetLabel("shows " + calculator.expected);
+}
+
+BENCHMARK(BM_calculate_f_1_9998)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
