@@ -10,6 +10,7 @@
 #include "app/Pictures.h"
 #include "framework/core/PropertyTable.h"
 #include "windows/MainWnd.h"
+#include "windows/WindowTable.h"
 
 namespace {
 
@@ -405,29 +406,7 @@ void Build(MainWndClass& window, const Row& row) {
 
 void MainWnd::Layout() {
     MenuBar(::Menu());
-    fw::_SetProperties(*this, fw::PropertyTable()
-                                  .Integer("Width", 600)
-                                  .Integer("Height", 400)
-                                  .Integer("MinimumWidth", 64)
-                                  .Integer("MinimumHeight", 64)
-                                  .Integer("MaximumWidth", 32000)
-                                  .Integer("MaximumHeight", 32000)
-                                  .Integer("Type", 0)
-                                  .String("Title", "Quenvale")
-                                  .Boolean("HasCloseButton", true)
-                                  .Boolean("HasMaximizeButton", false)
-                                  .Boolean("HasMinimizeButton", true)
-                                  .Boolean("HasFullScreenButton", false)
-                                  .Boolean("Resizeable", false)
-                                  .Boolean("Composite", false)
-                                  .Integer("MacProcID", 0)
-                                  .Boolean("FullScreen", false)
-                                  .Integer("DefaultLocation", 0)
-                                  .Boolean("Visible", true)
-                                  .Boolean("HasBackgroundColor", true)
-                                  .Color("BackgroundColor", kWhite)
-                                  .Boolean("MenuBarVisible", true)
-                                  .Boolean("LiveResize", false));
+    fw::_SetProperties(*this, WindowTable(600, 400, 0, "Quenvale", true));
 }
 
 void MainWnd::CreateControls() {

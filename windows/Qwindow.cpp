@@ -1,4 +1,5 @@
 #include "windows/Qwindow.h"
+#include "windows/WindowTable.h"
 
 #include <array>
 #include <string>
@@ -19,29 +20,7 @@ const fw::ClassRecord& Qwindow::StaticClass() {
 }
 
 void Qwindow::Layout() {
-    fw::_SetProperties(*this, fw::PropertyTable()
-                                  .Integer("Width", 475)
-                                  .Integer("Height", 400)
-                                  .Integer("MinimumWidth", 64)
-                                  .Integer("MinimumHeight", 64)
-                                  .Integer("MaximumWidth", 32000)
-                                  .Integer("MaximumHeight", 32000)
-                                  .Integer("Type", 0)
-                                  .String("Title", "Information")
-                                  .Boolean("HasCloseButton", true)
-                                  .Boolean("HasMaximizeButton", false)
-                                  .Boolean("HasMinimizeButton", true)
-                                  .Boolean("HasFullScreenButton", false)
-                                  .Boolean("Resizeable", false)
-                                  .Boolean("Composite", false)
-                                  .Integer("MacProcID", 0)
-                                  .Boolean("FullScreen", false)
-                                  .Integer("DefaultLocation", 0)
-                                  .Boolean("Visible", true)
-                                  .Boolean("HasBackgroundColor", true)
-                                  .Color("BackgroundColor", 0x00FFFFFF)
-                                  .Boolean("MenuBarVisible", true)
-                                  .Boolean("LiveResize", false));
+    fw::_SetProperties(*this, WindowTable(475, 400, 0, "Information", true));
 }
 
 void Qwindow::CreateControls() {

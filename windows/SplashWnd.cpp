@@ -1,4 +1,5 @@
 #include "windows/SplashWnd.h"
+#include "windows/WindowTable.h"
 
 #include "app/Pictures.h"
 #include "app/Quenvale.h"
@@ -32,29 +33,7 @@ const fw::ClassRecord& SplashWnd::_wrapper_Timer1::StaticClass() {
 void SplashWnd::_wrapper_Timer1::Constructor() {}
 
 void SplashWnd::Layout() {
-    fw::_SetProperties(*this, fw::PropertyTable()
-                                  .Integer("Width", 350)
-                                  .Integer("Height", 200)
-                                  .Integer("MinimumWidth", 64)
-                                  .Integer("MinimumHeight", 64)
-                                  .Integer("MaximumWidth", 32000)
-                                  .Integer("MaximumHeight", 32000)
-                                  .Integer("Type", 2)
-                                  .String("Title", "")
-                                  .Boolean("HasCloseButton", false)
-                                  .Boolean("HasMaximizeButton", false)
-                                  .Boolean("HasMinimizeButton", true)
-                                  .Boolean("HasFullScreenButton", false)
-                                  .Boolean("Resizeable", false)
-                                  .Boolean("Composite", false)
-                                  .Integer("MacProcID", 0)
-                                  .Boolean("FullScreen", false)
-                                  .Integer("DefaultLocation", 0)
-                                  .Boolean("Visible", true)
-                                  .Boolean("HasBackgroundColor", true)
-                                  .Color("BackgroundColor", 0x00FFFFFF)
-                                  .Boolean("MenuBarVisible", true)
-                                  .Boolean("LiveResize", false));
+    fw::_SetProperties(*this, WindowTable(350, 200, 2, "", false));
 }
 
 void SplashWnd::CreateControls() {
