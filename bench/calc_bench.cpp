@@ -20,7 +20,6 @@
 
 #include "framework/core/Text.h"
 #include "framework/ui/Application.h"
-#include "framework/ui/Native.h"
 #include "prob/ProbModule.h"
 #include "windows/MainWnd.h"
 
@@ -72,18 +71,18 @@ struct Calculator {
         w = MainWnd();
         QCoreApplication::processEvents();
 
-        auto* f = qobject_cast<QAbstractButton*>(fw::native::Widget(*w->FBtn()));
+        auto* f = qobject_cast<QAbstractButton*>(w->FBtn()->_Widget());
         QStyleOptionButton option;
         option.initFrom(f);
         const QRect mark = f->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, f);
         QTest::mouseClick(f, Qt::LeftButton, {},
                           mark.isValid() ? mark.center() : QPoint(6, f->height() / 2));
-        QTest::keyClicks(fw::native::Widget(*w->df1Edit()), "1");
-        QTest::keyClicks(fw::native::Widget(*w->df2Edit()), "9998");
-        QTest::keyClicks(fw::native::Widget(*w->zEdit()), "1");
+        QTest::keyClicks(w->df1Edit()->_Widget(), "1");
+        QTest::keyClicks(w->df2Edit()->_Widget(), "9998");
+        QTest::keyClicks(w->zEdit()->_Widget(), "1");
 
-        calculate = fw::native::Widget(*w->CalcBtn());
-        result = qobject_cast<QLineEdit*>(fw::native::Widget(*w->pEdit()));
+        calculate = w->CalcBtn()->_Widget();
+        result = qobject_cast<QLineEdit*>(w->pEdit()->_Widget());
         expected = fw::Format(ProbModule::fprob(1, 1, 9998), ".0000");
     }
 

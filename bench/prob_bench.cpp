@@ -6,7 +6,6 @@
 #include <cstdint>
 
 #include "framework/core/Math.h"
-#include "framework/core/Text.h"
 #include "prob/ProbModule.h"
 
 namespace {

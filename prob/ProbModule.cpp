@@ -5,7 +5,6 @@
 
 #include "framework/core/BackgroundTask.h"
 #include "framework/core/Math.h"
-#include "framework/core/Text.h"
 
 // Every expression below is evaluated in the order and grouping written (the
 // target is built without FMA contraction): regrouping changes the last bits of

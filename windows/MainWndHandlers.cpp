@@ -3,6 +3,7 @@
 #include <array>
 #include <string_view>
 
+#include "framework/core/Math.h"
 #include "framework/core/Text.h"
 #include "framework/ui/Dialogs.h"
 #include "prob/ProbModule.h"

@@ -260,20 +260,4 @@ int64_t Asc(std::string_view text) {
     return code;
 }
 
-int64_t TruncToInt64(double value) {
-    // 2^63 is exact as a double; every double below it and at or above -2^63
-    // truncates to a value in range.
-    constexpr double kTwoTo63 = 9223372036854775808.0;
-    if (std::isnan(value)) {
-        return 0;
-    }
-    if (value >= kTwoTo63) {
-        return INT64_MAX;
-    }
-    if (value < -kTwoTo63) {
-        return INT64_MIN;
-    }
-    return static_cast<int64_t>(value);
-}
-
 }  // namespace fw

@@ -19,9 +19,4 @@ std::string Format(double value, std::string_view mask);
 // The code of the first character of text (UTF-8 decoded); -1 for the empty text.
 int64_t Asc(std::string_view text);
 
-// value truncated toward zero to a 64-bit signed integer. A value beyond the
-// 64-bit range saturates at the nearest end (it never wraps into the range);
-// NaN gives 0. Never undefined behaviour.
-int64_t TruncToInt64(double value);
-
 }  // namespace fw

@@ -155,8 +155,15 @@ void _RuntimeInitExternalClasses() {
 void _InitPluginEntrypoints() {}
 
 void _RuntimeRegisterAppObject(const Ref<Application>& app) {
+    if (!app) {
+        throw NilObjectException("nil registered as the application object");
+    }
+    // There is one application object per run.
+    if (State().app) {
+        throw RuntimeException("an application object is registered already");
+    }
     State().app = app;
-    if (app && QCoreApplication::instance() != nullptr) {
+    if (QCoreApplication::instance() != nullptr) {
         // Dialog titles and the platform's application name follow the package.
         if (!app->PackageInfo().empty()) {
             QCoreApplication::setApplicationName(QString::fromStdString(app->PackageInfo()));

@@ -52,6 +52,7 @@ void _RuntimeSetFrameworkVersion(double version);
 double RuntimeFrameworkVersion();
 void _RuntimeInitExternalClasses();
 void _InitPluginEntrypoints();
+// The one application object of the run: nil or a second one is an error.
 void _RuntimeRegisterAppObject(const Ref<Application>& app);
 // The registered application object, or nil.
 Ref<Application> App();

@@ -9,8 +9,8 @@
 #include <cmath>
 
 #include "framework/ui/Application.h"
-#include "framework/ui/ControlImpl.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/detail/ControlImpl.h"
 
 namespace fw {
 

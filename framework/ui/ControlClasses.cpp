@@ -13,10 +13,10 @@
 #include <utility>
 
 #include "framework/ui/Control.h"
-#include "framework/ui/ControlImpl.h"
-#include "framework/ui/Keys.h"
 #include "framework/ui/Picture.h"
-#include "framework/ui/PictureImpl.h"
+#include "framework/ui/detail/ControlImpl.h"
+#include "framework/ui/detail/Keys.h"
+#include "framework/ui/detail/PictureImpl.h"
 
 namespace fw {
 

@@ -11,8 +11,6 @@ namespace fw {
 
 namespace {
 
-uint64_t beeps = 0;
-
 // A message box whose text can be selected by mouse and keyboard, and whose
 // copy key copies the whole text when nothing is selected. Qt does the latter
 // on Windows only.
@@ -70,17 +68,6 @@ void MsgBox(std::string_view text) {
     }
     MessageBox box(message);
     box.exec();
-}
-
-void Beep() {
-    ++beeps;
-    if (HaveGui()) {
-        QApplication::beep();
-    }
-}
-
-uint64_t BeepCount() {
-    return beeps;
 }
 
 }  // namespace fw

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <string_view>
 
 namespace fw {
@@ -10,7 +9,5 @@ void MsgBox(std::string_view text);
 
 // The system alert sound.
 void Beep();
-// How many times Beep was called in this run (the offscreen platform makes no sound).
-uint64_t BeepCount();
 
 }  // namespace fw

@@ -1,4 +1,4 @@
-#include "framework/ui/Keys.h"
+#include "framework/ui/detail/Keys.h"
 
 namespace fw::keys {
 

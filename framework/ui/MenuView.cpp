@@ -1,4 +1,4 @@
-#include "framework/ui/MenuView.h"
+#include "framework/ui/detail/MenuView.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "framework/ui/Application.h"
-#include "framework/ui/ControlImpl.h"
+#include "framework/ui/detail/ControlImpl.h"
 
 namespace fw::menuview {
 

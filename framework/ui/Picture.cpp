@@ -5,18 +5,11 @@
 #include <QImageReader>
 #include <cmath>
 
-#include "framework/ui/PictureImpl.h"
+#include "framework/ui/detail/PictureImpl.h"
 
 namespace fw {
 
 namespace {
-
-uint64_t opened = 0;
-
-std::string& FolderOverride() {
-    static std::string folder;
-    return folder;
-}
 
 // A pixmap needs the GUI application; without it nothing can be opened. The
 // file's format comes from its name, so that no other image plugin is loaded
@@ -54,11 +47,10 @@ const ClassRecord& Picture::StaticClass() {
 }
 
 Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
-    ++opened;
-    if (fileName.empty()) {
+    if (fileName.empty() || QCoreApplication::instance() == nullptr) {
         return nullptr;
     }
-    const QString folder = QString::fromStdString(ResourceFolder());
+    const QString folder = QCoreApplication::applicationDirPath() + QStringLiteral("/resources");
     const QString name =
         QString::fromUtf8(fileName.data(), static_cast<qsizetype>(fileName.size()));
     // "Curve.png" has its double-resolution twin in "Curve@2x.png".
@@ -84,24 +76,6 @@ Ref<Picture> Picture::_OpenFromApp(std::string_view fileName) {
     auto picture = RuntimeNewObject<Picture>();
     picture->impl_->pixmap = pixmap;
     return picture;
-}
-
-uint64_t Picture::OpenCount() {
-    return opened;
-}
-
-void Picture::SetResourceFolder(const std::string& folder) {
-    FolderOverride() = folder;
-}
-
-std::string Picture::ResourceFolder() {
-    if (!FolderOverride().empty()) {
-        return FolderOverride();
-    }
-    if (QCoreApplication::instance() == nullptr) {
-        return "resources";
-    }
-    return (QCoreApplication::applicationDirPath() + QStringLiteral("/resources")).toStdString();
 }
 
 int64_t Picture::Width() const {

@@ -18,11 +18,6 @@ class Picture : public Object {
     // its double-resolution "<name>@2x.png" when there is one), or nil when it is
     // missing or unreadable.
     static Ref<Picture> _OpenFromApp(std::string_view fileName);
-    // How many times _OpenFromApp has been called in this run.
-    static uint64_t OpenCount();
-    // Where _OpenFromApp looks; by default "resources" beside the executable.
-    static void SetResourceFolder(const std::string& folder);
-    static std::string ResourceFolder();
 
     // Size in points.
     int64_t Width() const;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "framework/ui/ControlImpl.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/detail/ControlImpl.h"
 
 namespace fw {
 

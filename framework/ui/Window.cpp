@@ -16,10 +16,10 @@
 #include <set>
 
 #include "framework/ui/Application.h"
-#include "framework/ui/ControlImpl.h"
-#include "framework/ui/Keys.h"
 #include "framework/ui/Menu.h"
-#include "framework/ui/MenuView.h"
+#include "framework/ui/detail/ControlImpl.h"
+#include "framework/ui/detail/Keys.h"
+#include "framework/ui/detail/MenuView.h"
 
 namespace fw {
 

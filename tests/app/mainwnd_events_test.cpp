@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "framework/ui/Application.h"
-#include "framework/ui/Native.h"
+#include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
 
@@ -25,9 +25,9 @@ constexpr int kLoopNeverEnded = 3;
     if (also == AlsoOpen::Splash) {
         SplashWnd()->Show();
     } else if (also == AlsoOpen::Information) {
-        QTest::mouseClick(fw::native::Widget(*w->Canvas2()), Qt::LeftButton);
+        QTest::mouseClick(testsupport::Widget(*w->Canvas2()), Qt::LeftButton);
     }
-    QTimer::singleShot(100, [] { fw::native::WindowWidget(*MainWnd())->close(); });
+    QTimer::singleShot(100, [] { testsupport::WindowWidget(*MainWnd())->close(); });
     QTimer::singleShot(5000, [] { std::_Exit(kLoopNeverEnded); });
     fw::_RuntimeRun();
     std::_Exit(fw::RuntimeExit());

@@ -18,8 +18,7 @@
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "framework/core/Delegate.h"
-#include "framework/ui/MenuView.h"
-#include "framework/ui/Native.h"
+#include "framework/ui/detail/MenuView.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
@@ -29,7 +28,7 @@ namespace {
 using MainWndRef = fw::Ref<class MainWnd>;
 
 QWidget* WidgetOf(const MainWndRef& w, const std::string& name) {
-    return fw::native::Widget(*fw::RuntimeCheckCast<fw::RectControl>(w->_ControlByName(name)));
+    return testsupport::Widget(*fw::RuntimeCheckCast<fw::RectControl>(w->_ControlByName(name)));
 }
 
 // The text a person reads on a control, whatever its kind.
@@ -67,8 +66,8 @@ class MainWndLayout : public testing::Test {
 TEST_F(MainWndLayout, OneWhiteFixedWindowTitledQuenvale) {
     EXPECT_EQ(MainWnd(), w) << "a second call must not build a second window";
     EXPECT_EQ(w->Title(), "Quenvale");
-    QWidget* top = fw::native::WindowWidget(*w);
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
+    QWidget* content = testsupport::ContentWidget(*w);
     ASSERT_NE(top, nullptr);
     ASSERT_NE(content, nullptr);
     EXPECT_TRUE(top->isVisible());
@@ -125,7 +124,7 @@ const ControlCase kControls[] = {
 };
 
 TEST_F(MainWndLayout, TwelveControlsShownTwelveHiddenEachInItsPlace) {
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* content = testsupport::ContentWidget(*w);
     int shown = 0;
     for (const ControlCase& c : kControls) {
         SCOPED_TRACE(c.name);
@@ -146,7 +145,7 @@ TEST_F(MainWndLayout, TwelveControlsShownTwelveHiddenEachInItsPlace) {
 TEST_F(MainWndLayout, NoTestSelectedAndEveryFieldEmpty) {
     EXPECT_EQ(w->btn, 0);
     for (const auto& radio : {w->ZBtn(), w->TBtn(), w->FBtn(), w->XBtn()}) {
-        auto* button = qobject_cast<QAbstractButton*>(fw::native::Widget(*radio));
+        auto* button = qobject_cast<QAbstractButton*>(testsupport::Widget(*radio));
         ASSERT_NE(button, nullptr);
         EXPECT_FALSE(button->isChecked()) << button->text().toStdString();
     }
@@ -263,18 +262,18 @@ TEST_F(MainWndLayout, FourteenEventsBoundWithTheirSignatures) {
 
 TEST_F(MainWndLayout, SharesTheMenuBarAndEnablesAboutOnly) {
     EXPECT_EQ(w->MenuBar(), Menu());
-    QMenuBar* bar = fw::native::MenuBarWidget(*w);
+    QMenuBar* bar = testsupport::MenuBarWidget(*w);
     ASSERT_NE(bar, nullptr);
     EXPECT_TRUE(bar->isVisible());
 
     // What happens when a person opens a menu.
     fw::menuview::Update(*w, bar);
-    QAction* about = fw::native::MenuAction(*w, "About");
+    QAction* about = testsupport::MenuAction(*w, "About");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->text().toStdString(), "About Quenvale");
     EXPECT_TRUE(about->isEnabled());
     for (const char* other : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"}) {
-        QAction* action = fw::native::MenuAction(*w, other);
+        QAction* action = testsupport::MenuAction(*w, other);
         ASSERT_NE(action, nullptr) << other;
         EXPECT_FALSE(action->isEnabled()) << other;
     }

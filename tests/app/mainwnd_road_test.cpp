@@ -19,8 +19,7 @@
 
 #include "framework/core/Text.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/MenuView.h"
-#include "framework/ui/Native.h"
+#include "framework/ui/detail/MenuView.h"
 #include "prob/ProbModule.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
@@ -66,7 +65,7 @@ class Person {
     MainWndRef w = MainWnd();
 
     QWidget* Of(const fw::Ref<fw::RectControl>& control) const {
-        return fw::native::Widget(*control);
+        return testsupport::Widget(*control);
     }
     QWidget* Named(const std::string& name) const {
         return Of(fw::RuntimeCheckCast<fw::RectControl>(w->_ControlByName(name)));
@@ -75,7 +74,7 @@ class Person {
         return qobject_cast<QLineEdit*>(Of(field));
     }
     bool Shown(const fw::Ref<fw::RectControl>& control) const { return Of(control)->isVisible(); }
-    QWidget* Focused() const { return fw::native::WindowWidget(*w)->focusWidget(); }
+    QWidget* Focused() const { return testsupport::WindowWidget(*w)->focusWidget(); }
 
     fw::Ref<fw::RadioButton> Radio(Statistic test) const {
         switch (test) {
@@ -265,10 +264,10 @@ TEST_F(MainWndRoad, EachFieldTakesItsKeysAndBeepsAtTheRest) {
             SCOPED_TRACE(field->Name() + " key \"" + k.key + "\"");
             field->Text("");
             const bool accepted = degreesOfFreedom ? k.inDegreesOfFreedom : k.inValue;
-            const uint64_t beeps = fw::BeepCount();
+            const uint64_t beeps = testsupport::BeepCount();
             Type(field, k.key);
             EXPECT_EQ(field->Text(), accepted ? k.key : "");
-            EXPECT_EQ(fw::BeepCount() - beeps, accepted ? 0u : 1u);
+            EXPECT_EQ(testsupport::BeepCount() - beeps, accepted ? 0u : 1u);
         }
     }
 }
@@ -278,33 +277,34 @@ TEST_F(MainWndRoad, BackspaceAndTabPassEditingKeysBeep) {
     for (const auto& field : {w->df1Edit(), w->df2Edit(), w->zEdit()}) {
         SCOPED_TRACE(field->Name());
         field->Text("12");
-        uint64_t beeps = fw::BeepCount();
+        uint64_t beeps = testsupport::BeepCount();
         field->SetFocus();
         Key(field, Qt::Key_Backspace);
         EXPECT_EQ(field->Text(), "1");
         Key(field, Qt::Key_Tab);
         EXPECT_EQ(field->Text(), "1");
-        EXPECT_EQ(fw::BeepCount(), beeps);
+        EXPECT_EQ(testsupport::BeepCount(), beeps);
 
         for (Qt::Key refused : {Qt::Key_Return, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Delete}) {
-            beeps = fw::BeepCount();
+            beeps = testsupport::BeepCount();
             Key(field, refused);
             EXPECT_EQ(field->Text(), "1") << "key " << refused;
-            EXPECT_EQ(fw::BeepCount() - beeps, 1u) << "key " << refused;
+            EXPECT_EQ(testsupport::BeepCount() - beeps, 1u) << "key " << refused;
         }
     }
 }
 
 TEST_F(MainWndRoad, FieldsStopAtTheirLengths) {
     Choose(Statistic::F);
-    const uint64_t beeps = fw::BeepCount();
+    const uint64_t beeps = testsupport::BeepCount();
     Type(w->df1Edit(), "12345");
     Type(w->df2Edit(), "98765");
     Type(w->zEdit(), "-1.234567");
     EXPECT_EQ(w->df1Edit()->Text(), "1234");
     EXPECT_EQ(w->df2Edit()->Text(), "9876");
     EXPECT_EQ(w->zEdit()->Text(), "-1.2345");
-    EXPECT_EQ(fw::BeepCount(), beeps) << "the keys past the length are the field's, not refused";
+    EXPECT_EQ(testsupport::BeepCount(), beeps)
+        << "the keys past the length are the field's, not refused";
 }
 
 TEST_F(MainWndRoad, ResultFieldTakesNoTyping) {
@@ -316,9 +316,9 @@ TEST_F(MainWndRoad, ResultFieldTakesNoTyping) {
     } keys[] = {{"5", false}, {"/", false}, {"-", false}, {"a", true}, {":", true}};
     for (const auto& k : keys) {
         SCOPED_TRACE(k.key);
-        const uint64_t beeps = fw::BeepCount();
+        const uint64_t beeps = testsupport::BeepCount();
         Type(w->pEdit(), k.key);
-        EXPECT_EQ(fw::BeepCount() - beeps, k.beeps ? 1u : 0u);
+        EXPECT_EQ(testsupport::BeepCount() - beeps, k.beeps ? 1u : 0u);
         EXPECT_EQ(Result(), (Display{true, true, true, ".3173"}));
     }
 }
@@ -577,8 +577,8 @@ TEST_F(MainWndRoad, AboutShowsTheSplashAndChangesNothingHere) {
     ASSERT_FALSE(SplashWnd()->Visible());
 
     // Opening the Edit menu brings its items up to date; then the person chooses About.
-    fw::menuview::Update(*w, fw::native::MenuBarWidget(*w));
-    QAction* about = fw::native::MenuAction(*w, "About");
+    fw::menuview::Update(*w, testsupport::MenuBarWidget(*w));
+    QAction* about = testsupport::MenuAction(*w, "About");
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(about->isEnabled());
     about->trigger();

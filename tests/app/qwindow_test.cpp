@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/ui/Native.h"
 #include "tests/support/Gui.h"
 #include "windows/Qwindow.h"
 
@@ -37,7 +36,7 @@ std::vector<std::string> Lines(const std::string& text) {
 }
 
 QPlainTextEdit* Editor(const QwindowRef& w) {
-    return qobject_cast<QPlainTextEdit*>(fw::native::Widget(*w->Qfld()));
+    return qobject_cast<QPlainTextEdit*>(testsupport::Widget(*w->Qfld()));
 }
 
 class QwindowTest : public testing::Test {
@@ -57,7 +56,7 @@ TEST_F(QwindowTest, FixedWindowFilledByItsText) {
     EXPECT_EQ(w->Width(), 475);
     EXPECT_EQ(w->Height(), 400);
 
-    QWidget* top = fw::native::WindowWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
     ASSERT_NE(top, nullptr);
     EXPECT_TRUE(top->isVisible());
     EXPECT_EQ(top->minimumSize(), top->maximumSize()) << "the window must not be resizable";
@@ -128,7 +127,7 @@ TEST_F(QwindowTest, SecondClickShowsTheSameWindowWithItsEdits) {
     QwindowRef second = ShowInformation();
     EXPECT_EQ(second, first);
     EXPECT_EQ(second->Qfld()->Text(), edited);
-    EXPECT_TRUE(fw::native::WindowWidget(*second)->isVisible());
+    EXPECT_TRUE(testsupport::WindowWidget(*second)->isVisible());
 }
 
 TEST_F(QwindowTest, AfterClosingAClickGivesAFreshText) {

@@ -34,10 +34,11 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/Math.h"
 #include "framework/core/Text.h"
 #include "framework/ui/Dialogs.h"
-#include "framework/ui/Native.h"
 #include "prob/ProbModule.h"
+#include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 
 namespace {
@@ -443,7 +444,7 @@ class RandomInput : public testing::Test {
     QWidget* Named(std::string_view name) const { return byName_.find(name)->second; }
 
     void SetUp() override {
-        top_ = fw::native::WindowWidget(*w_);
+        top_ = testsupport::WindowWidget(*w_);
         ASSERT_NE(top_, nullptr);
         ASSERT_TRUE(top_->isVisible());
         handle_ = top_->windowHandle();
@@ -455,7 +456,7 @@ class RandomInput : public testing::Test {
               "zEdit",   "pText",    "pEdit",   "TailText", "Separator1", "Label1"}) {
             names_.emplace_back(name);
             controls_.push_back(fw::RuntimeCheckCast<fw::RectControl>(w_->_ControlByName(name)));
-            widgets_.push_back(fw::native::Widget(*controls_.back()));
+            widgets_.push_back(testsupport::Widget(*controls_.back()));
             ASSERT_NE(widgets_.back(), nullptr) << name;
             nameOf_[widgets_.back()] = name;
             byName_[name] = widgets_.back();
@@ -975,7 +976,7 @@ TEST_F(RandomInput, EveryActionLeavesTheCalculatorSound) {
               << ", F " << tally_.resultsByTest[3] << ", chi-square " << tally_.resultsByTest[4]
               << "), " << tally_.selections << " test choices, " << tally_.clears << " clears, "
               << tally_.pastes << " pastes, " << tally_.menus << " context menus, "
-              << tally_.returns << " returns to the calculator window, " << fw::BeepCount()
+              << tally_.returns << " returns to the calculator window, " << testsupport::BeepCount()
               << " beeps" << std::endl;
     bool information = false;
     for (const QWidget* window : QApplication::topLevelWidgets()) {

@@ -16,7 +16,6 @@
 
 #include "app/Pictures.h"
 #include "app/Quenvale.h"
-#include "framework/ui/Native.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
@@ -37,7 +36,7 @@ void WaitUntil(const QElapsedTimer& clock, int ms) {
 }
 
 bool Shown(const fw::Ref<fw::Window>& w) {
-    return w && w->Visible() && fw::native::WindowWidget(*w)->isVisible();
+    return w && w->Visible() && testsupport::WindowWidget(*w)->isVisible();
 }
 
 fw::Ref<fw::Window> LiveMainWnd() {
@@ -69,10 +68,10 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
     EXPECT_EQ(splash->Title(), "");
     EXPECT_EQ(splash->MenuBar(), nullptr);
 
-    QWidget* top = fw::native::WindowWidget(*splash);
+    QWidget* top = testsupport::WindowWidget(*splash);
     EXPECT_TRUE(top->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(top->minimumSize(), top->maximumSize()) << "the window must not be resizable";
-    QWidget* content = fw::native::ContentWidget(*splash);
+    QWidget* content = testsupport::ContentWidget(*splash);
     EXPECT_TRUE(content->autoFillBackground());
     EXPECT_EQ(content->palette().color(QPalette::Window), QColor(Qt::white));
 
@@ -92,7 +91,7 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
         EXPECT_EQ(p.control->Top(), p.top);
         EXPECT_EQ(p.control->Width(), p.width);
         EXPECT_EQ(p.control->Height(), p.height);
-        EXPECT_TRUE(fw::native::Widget(*p.control)->isVisible());
+        EXPECT_TRUE(testsupport::Widget(*p.control)->isVisible());
     }
 
     // The pictures are the shared picture items, opened once for every window.
@@ -102,7 +101,7 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
     EXPECT_NE(QuenvaleSmTitle(), nullptr);
 
     EXPECT_EQ(splash->Label1()->Text(), kQuenvaleNotice);
-    auto* label = qobject_cast<QLabel*>(fw::native::Widget(*splash->Label1()));
+    auto* label = qobject_cast<QLabel*>(testsupport::Widget(*splash->Label1()));
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->text().toStdString(), kQuenvaleNotice);
     EXPECT_TRUE(label->alignment().testFlag(Qt::AlignHCenter));
@@ -124,7 +123,7 @@ TEST(SplashTest, HiddenByAClickStillHandsOverAt4000ms) {
     QElapsedTimer clock;
     SplashRef splash = FreshSplash(clock);
     // On the window, away from the controls.
-    Click(fw::native::ContentWidget(*splash), QPoint(5, 190));
+    Click(testsupport::ContentWidget(*splash), QPoint(5, 190));
     EXPECT_FALSE(Shown(splash));
 
     WaitUntil(clock, kBefore);
@@ -148,13 +147,13 @@ TEST(SplashTest, AboutBoxStaysUntilAClickOrKeyAndNoSecondHandOver) {
     EXPECT_TRUE(Shown(mainWnd));
 
     // A key in the About box hides only the splash window.
-    QTest::keyClick(fw::native::WindowWidget(*splash), Qt::Key_A);
+    QTest::keyClick(testsupport::WindowWidget(*splash), Qt::Key_A);
     EXPECT_FALSE(Shown(splash));
     EXPECT_TRUE(Shown(mainWnd));
 
     // A click on the title picture hides it too.
     splash->Show();
-    Click(fw::native::Widget(*splash->Canvas2()), QPoint(80, 20));
+    Click(testsupport::Widget(*splash->Canvas2()), QPoint(80, 20));
     EXPECT_FALSE(Shown(splash));
     EXPECT_TRUE(Shown(mainWnd));
     EXPECT_EQ(LiveMainWnd(), mainWnd);
@@ -167,7 +166,7 @@ TEST(SplashTest, HiddenByAKeyStillHandsOverAt4000ms) {
 
     QElapsedTimer clock;
     SplashRef splash = FreshSplash(clock);
-    QTest::keyClick(fw::native::WindowWidget(*splash), Qt::Key_Space);
+    QTest::keyClick(testsupport::WindowWidget(*splash), Qt::Key_Space);
     EXPECT_FALSE(Shown(splash));
 
     WaitUntil(clock, kBefore);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "framework/core/Math.h"
 #include "framework/core/Text.h"
 
 namespace {

@@ -14,10 +14,10 @@
 #include <QTest>
 #include <QTextBlock>
 
-#include "framework/ui/Native.h"
 #include "framework/ui/Picture.h"
-#include "framework/ui/PictureImpl.h"
+#include "framework/ui/detail/PictureImpl.h"
 #include "tests/framework/ui_probe.h"
+#include "tests/support/Gui.h"
 
 namespace {
 
@@ -84,14 +84,14 @@ TEST_P(GroupPlacementTest, AControlLandsAtItsWindowPosition) {
     const PlaceCase& c = GetParam();
     auto w = MakeProbe({600, 400}, BuildGroups);
     auto control = Get<fw::RectControl>(*w, c.name);
-    QWidget* widget = fw::native::Widget(*control);
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* widget = testsupport::Widget(*control);
+    QWidget* content = testsupport::ContentWidget(*w);
 
     EXPECT_EQ(widget->mapTo(content, QPoint(0, 0)), QPoint(c.left, c.top));
     EXPECT_EQ(widget->size(), QSize(c.width, c.height));
     EXPECT_EQ(control->Left(), c.left);
     EXPECT_EQ(control->Top(), c.top);
-    QWidget* expectedParent = *c.box ? fw::native::Widget(*Get<fw::GroupBox>(*w, c.box)) : content;
+    QWidget* expectedParent = *c.box ? testsupport::Widget(*Get<fw::GroupBox>(*w, c.box)) : content;
     EXPECT_EQ(widget->parentWidget(), expectedParent);
 }
 
@@ -128,7 +128,7 @@ TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
         self.Add<fw::Separator>("Separator1", Place(PropertyTable(), 10, 79, 580, 4, 12));
     });
 
-    auto* pEdit = qobject_cast<QLineEdit*>(fw::native::Widget(*Get<fw::TextField>(*w, "pEdit")));
+    auto* pEdit = qobject_cast<QLineEdit*>(testsupport::Widget(*Get<fw::TextField>(*w, "pEdit")));
     EXPECT_TRUE(pEdit->isReadOnly());
     EXPECT_EQ(pEdit->maxLength(), 9);
     EXPECT_EQ(pEdit->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
@@ -138,10 +138,10 @@ TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
     EXPECT_TRUE(pEdit->isHidden());
     EXPECT_FALSE(Get<fw::TextField>(*w, "pEdit")->Visible());
 
-    QWidget* df1 = fw::native::Widget(*Get<fw::TextField>(*w, "df1Edit"));
+    QWidget* df1 = testsupport::Widget(*Get<fw::TextField>(*w, "df1Edit"));
     EXPECT_TRUE(QFontInfo(df1->font()).fixedPitch());
 
-    auto* pText = qobject_cast<QLabel*>(fw::native::Widget(*Get<fw::Label>(*w, "pText")));
+    auto* pText = qobject_cast<QLabel*>(testsupport::Widget(*Get<fw::Label>(*w, "pText")));
     EXPECT_EQ(pText->text(), "p");
     EXPECT_EQ(Get<fw::Label>(*w, "pText")->Text(), "p");
     EXPECT_TRUE(pText->font().bold());
@@ -150,14 +150,14 @@ TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
     EXPECT_EQ(pText->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
 
     auto calc = Get<fw::PushButton>(*w, "CalcBtn");
-    auto* button = qobject_cast<QPushButton*>(fw::native::Widget(*calc));
+    auto* button = qobject_cast<QPushButton*>(testsupport::Widget(*calc));
     EXPECT_EQ(button->text(), "Calculate");
     EXPECT_FALSE(button->isEnabled());
     EXPECT_FALSE(calc->Enabled());
     calc->Enabled(true);
     EXPECT_TRUE(button->isEnabled());
 
-    auto* line = qobject_cast<QFrame*>(fw::native::Widget(*Get<fw::Separator>(*w, "Separator1")));
+    auto* line = qobject_cast<QFrame*>(testsupport::Widget(*Get<fw::Separator>(*w, "Separator1")));
     EXPECT_EQ(line->frameShape(), QFrame::HLine);
 
     // Visible and SetFocus as the handlers use them.
@@ -165,7 +165,7 @@ TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
     field->Visible(true);
     EXPECT_TRUE(pEdit->isVisible());
     field->SetFocus();
-    EXPECT_EQ(fw::native::WindowWidget(*w)->focusWidget(), pEdit);
+    EXPECT_EQ(testsupport::WindowWidget(*w)->focusWidget(), pEdit);
 }
 
 TEST_F(ControlsTest, PropertiesAClassDoesNotDeclareAreRefused) {
@@ -193,12 +193,12 @@ TEST_F(ControlsTest, TabOrderFollowsTabIndexWithGroupBoxContentsAfterTheBox) {
         self.Add<fw::TextField>(
             "off", Place(PropertyTable().Boolean("TabStop", false), 10, 70, 50, 20, 2));
     });
-    QWidget* top = fw::native::WindowWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
     QApplication::setActiveWindow(top);
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
 
     auto widgetOf = [&](const char* name) {
-        return fw::native::Widget(*Get<fw::RectControl>(*w, name));
+        return testsupport::Widget(*Get<fw::RectControl>(*w, name));
     };
     Get<fw::RectControl>(*w, "b")->SetFocus();
     std::vector<std::string> order;
@@ -235,8 +235,8 @@ TEST_F(ControlsTest, RadioButtonsOfAGroupAreExclusiveAndOnlyTheUserRaisesAction)
     auto values = [&] { return std::vector<bool>{z->Value(), t->Value(), f->Value(), x->Value()}; };
     EXPECT_EQ(values(), (std::vector<bool>{false, false, false, false}));
 
-    QTest::mouseClick(fw::native::Widget(*z), Qt::LeftButton);
-    QTest::mouseClick(fw::native::Widget(*t), Qt::LeftButton);
+    QTest::mouseClick(testsupport::Widget(*z), Qt::LeftButton);
+    QTest::mouseClick(testsupport::Widget(*t), Qt::LeftButton);
     EXPECT_EQ(values(), (std::vector<bool>{false, true, false, false}));
 
     t->Value(false);  // as Clear does
@@ -245,14 +245,14 @@ TEST_F(ControlsTest, RadioButtonsOfAGroupAreExclusiveAndOnlyTheUserRaisesAction)
     EXPECT_EQ(values(), (std::vector<bool>{false, false, true, false}));
 
     // Arrow keys move within the group from the focused, selected button.
-    QWidget* top = fw::native::WindowWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
     QApplication::setActiveWindow(top);
     ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     f->SetFocus();
-    QTest::keyClick(fw::native::Widget(*f), Qt::Key_Down);
+    QTest::keyClick(testsupport::Widget(*f), Qt::Key_Down);
     EXPECT_EQ(values(), (std::vector<bool>{false, false, false, true}));
     EXPECT_EQ(target->actions, (std::vector<std::string>{"ZBtn", "TBtn", "XBtn"}));
-    EXPECT_EQ(qobject_cast<QRadioButton*>(fw::native::Widget(*x))->text(), "Chi-Square");
+    EXPECT_EQ(qobject_cast<QRadioButton*>(testsupport::Widget(*x))->text(), "Chi-Square");
 }
 
 TEST_F(ControlsTest, PushButtonActionOnClickAndKeyboard) {
@@ -268,8 +268,8 @@ TEST_F(ControlsTest, PushButtonActionOnClickAndKeyboard) {
         fw::RuntimeAddEventHandler(
             button, 15, fw::RuntimeCreateDelegate(&Target::Action, target, "( PushButton )", 1));
     });
-    QTest::mouseClick(fw::native::Widget(*button), Qt::LeftButton);
-    QTest::keyClick(fw::native::Widget(*button), Qt::Key_Space);
+    QTest::mouseClick(testsupport::Widget(*button), Qt::LeftButton);
+    QTest::keyClick(testsupport::Widget(*button), Qt::Key_Space);
     EXPECT_EQ(target->actions, 2);
 }
 
@@ -285,7 +285,7 @@ TEST_F(ControlsTest, CanvasDrawsItsBackdropAtTopLeftUnscaled) {
     canvas->Backdrop(picture);
     EXPECT_EQ(canvas->Backdrop(), picture);
 
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* content = testsupport::ContentWidget(*w);
     const QImage shot = content->grab().toImage();
     EXPECT_EQ(shot.pixelColor(20, 20), QColor(Qt::red));
     EXPECT_EQ(shot.pixelColor(29, 27), QColor(Qt::red));
@@ -323,7 +323,7 @@ TEST_P(TextAreaTest, CarriageReturnsSeparateLines) {
                                                   .Integer("MaximumCharactersAllowed", 0)
                                                   .String("Value", c.value));
     });
-    auto* edit = qobject_cast<QPlainTextEdit*>(fw::native::Widget(*area));
+    auto* edit = qobject_cast<QPlainTextEdit*>(testsupport::Widget(*area));
     EXPECT_EQ(edit->blockCount(), c.lines);
     EXPECT_EQ(area->Text(), c.text);
     EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

@@ -136,11 +136,11 @@ TEST(MsgBox, CtrlCCopiesTheText) {
 }
 
 TEST(Beep, IsCountedEachTime) {
-    const uint64_t before = fw::BeepCount();
+    const uint64_t before = testsupport::BeepCount();
     for (int i = 0; i < 3; ++i) {
         fw::Beep();
     }
-    EXPECT_EQ(fw::BeepCount(), before + 3);
+    EXPECT_EQ(testsupport::BeepCount(), before + 3);
 }
 
 }  // namespace

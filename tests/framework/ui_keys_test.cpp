@@ -7,8 +7,8 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include "framework/ui/Native.h"
 #include "tests/framework/ui_probe.h"
+#include "tests/support/Gui.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ class KeysTest : public ::testing::Test {
                 field_, 21,
                 fw::RuntimeCreateDelegate(&Filter::TextChange, filter_, "( TextField )", 1));
         });
-        edit_ = qobject_cast<QLineEdit*>(fw::native::Widget(*field_));
+        edit_ = qobject_cast<QLineEdit*>(testsupport::Widget(*field_));
         ASSERT_NE(edit_, nullptr);
         edit_->setFocus();
     }

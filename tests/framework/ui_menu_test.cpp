@@ -14,9 +14,8 @@
 #include "framework/core/PropertyTable.h"
 #include "framework/ui/Application.h"
 #include "framework/ui/Menu.h"
-#include "framework/ui/MenuView.h"
-#include "framework/ui/Native.h"
 #include "framework/ui/Window.h"
+#include "framework/ui/detail/MenuView.h"
 #include "tests/support/Gui.h"
 
 namespace {
@@ -214,7 +213,7 @@ class MenuViewTest : public testing::Test {
         window_ = fw::RuntimeNewObject<MenuWnd>();
         window_->Constructor();
         MenuWnd::nextBar.reset();
-        menuBar_ = fw::native::MenuBarWidget(*window_);
+        menuBar_ = testsupport::MenuBarWidget(*window_);
         ASSERT_NE(menuBar_, nullptr);
     }
     void TearDown() override { window_->Close(); }
@@ -226,7 +225,7 @@ class MenuViewTest : public testing::Test {
     }
     void ShowActive() {
         window_->Show();
-        QWidget* top = fw::native::WindowWidget(*window_);
+        QWidget* top = testsupport::WindowWidget(*window_);
         QApplication::setActiveWindow(top);
         ASSERT_TRUE(QTest::qWaitForWindowActive(top));
     }
@@ -333,7 +332,7 @@ TEST_F(MenuViewTest, AShortcutAsksTheWindowFirst) {
         SCOPED_TRACE(allowed);
         window_->enableUndo = allowed;
         const int calls = window_->enableCalls;
-        QTest::keyClick(fw::native::WindowWidget(*window_), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(testsupport::WindowWidget(*window_), Qt::Key_Z, Qt::ControlModifier);
         EXPECT_GT(window_->enableCalls, calls);
         EXPECT_EQ(window_->undoCalls, allowed ? 1 : 0);
     }
@@ -366,7 +365,7 @@ TEST_F(MenuViewTest, QuitIsAlwaysEnabledAndQuitsWithZero) {
     EXPECT_TRUE(Action("FileQuit")->isEnabled());
 
     ShowActive();
-    QTest::keyClick(fw::native::WindowWidget(*window_), Qt::Key_Q, Qt::ControlModifier);
+    QTest::keyClick(testsupport::WindowWidget(*window_), Qt::Key_Q, Qt::ControlModifier);
     EXPECT_EQ(fw::RuntimeExit(), 0);
     EXPECT_TRUE(LoopEndsAtOnce());
 }

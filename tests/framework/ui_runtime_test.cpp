@@ -211,6 +211,11 @@ TEST(AppObject, StaysRegisteredAndNamesTheApplication) {
     EXPECT_EQ(fw::App()->ShortVersion(), "3.0");
     EXPECT_EQ(QCoreApplication::applicationName().toStdString(), "Quenvale");
     EXPECT_EQ(QCoreApplication::applicationVersion().toStdString(), "3.0");
+    // One application object per run: a second one or nil is refused.
+    EXPECT_THROW(fw::_RuntimeRegisterAppObject(fw::RuntimeNewObject<fw::Application>()),
+                 fw::RuntimeException);
+    EXPECT_THROW(fw::_RuntimeRegisterAppObject(nullptr), fw::NilObjectException);
+    EXPECT_EQ(fw::App()->ShortVersion(), "3.0");
 }
 
 // A window that quits when it closes, like the calculator window.
@@ -249,10 +254,13 @@ TEST(Finalizers, ReleaseWindowsAndTheAppObjectAndKeepTheExitCode) {
     fw::Quit(4);
     ASSERT_TRUE(RunLoop(2000));
 
-    auto app = fw::RuntimeNewObject<fw::Application>();
+    fw::Ref<fw::Application> app = fw::App();
+    if (!app) {
+        app = fw::RuntimeNewObject<fw::Application>();
+        fw::_RuntimeRegisterAppObject(app);
+    }
     auto bar = fw::RuntimeNewObject<fw::MenuBar>();
     app->MenuBar(bar);
-    fw::_RuntimeRegisterAppObject(app);
     std::weak_ptr<fw::Application> weakApp = app;
     std::weak_ptr<fw::MenuBar> weakBar = bar;
     app.reset();

@@ -7,8 +7,8 @@
 #include <QTest>
 
 #include "framework/ui/Menu.h"
-#include "framework/ui/Native.h"
 #include "tests/framework/ui_probe.h"
+#include "tests/support/Gui.h"
 
 namespace {
 
@@ -35,8 +35,8 @@ class WindowFrameTest : public ::testing::TestWithParam<FrameCase> {
 TEST_P(WindowFrameTest, TableGivesContentSizeAndFrame) {
     const WindowLook& look = GetParam().look;
     auto w = MakeProbe(look);
-    QWidget* top = fw::native::WindowWidget(*w);
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
+    QWidget* content = testsupport::ContentWidget(*w);
 
     EXPECT_EQ(content->size(), QSize(look.width, look.height));
     EXPECT_EQ(w->Width(), look.width);
@@ -90,13 +90,13 @@ TEST_F(WindowTest, MenuBarSitsAboveTheContentWhichKeepsItsSize) {
     w->Constructor();
 
     EXPECT_EQ(w->MenuBar(), bar);
-    QMenuBar* menuBar = fw::native::MenuBarWidget(*w);
+    QMenuBar* menuBar = testsupport::MenuBarWidget(*w);
     ASSERT_NE(menuBar, nullptr);
-    QWidget* content = fw::native::ContentWidget(*w);
+    QWidget* content = testsupport::ContentWidget(*w);
     EXPECT_EQ(content->size(), QSize(600, 400));
     EXPECT_GE(content->y(), menuBar->geometry().bottom() + 1);
     EXPECT_GT(menuBar->height(), 0);
-    EXPECT_EQ(fw::native::WindowWidget(*w)->height(), 400 + menuBar->height());
+    EXPECT_EQ(testsupport::WindowWidget(*w)->height(), 400 + menuBar->height());
 }
 
 TEST_F(WindowTest, ConstructorRaisesTheBuildingEventsThenOpenWithControlsInPlace) {
@@ -120,14 +120,14 @@ TEST_F(WindowTest, OpenIsRaisedOnceOnTheFirstShow) {
     hidden.visible = false;
     auto w = MakeProbe(hidden);
     EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "Open"), 0);
-    EXPECT_FALSE(fw::native::WindowWidget(*w)->isVisible());
+    EXPECT_FALSE(testsupport::WindowWidget(*w)->isVisible());
 
     w->Show();
     w->Hide();
     w->Show();
     w->Show();
     EXPECT_EQ(std::count(w->log.begin(), w->log.end(), "Open"), 1);
-    EXPECT_TRUE(fw::native::WindowWidget(*w)->isVisible());
+    EXPECT_TRUE(testsupport::WindowWidget(*w)->isVisible());
 }
 
 TEST_F(WindowTest, ImplicitWindowBeforeDuringAndAfterItsLife) {
@@ -155,8 +155,8 @@ TEST_F(WindowTest, ClosingTheWidgetRaisesCloseAndTheWindowIsGone) {
     auto w = MakeProbe({}, [&](Probe& self) {
         field = self.Add<fw::TextField>("field", uitest::Place(fw::PropertyTable(), 5, 5, 50, 20));
     });
-    QPointer<QWidget> top = fw::native::WindowWidget(*w);
-    QPointer<QWidget> fieldWidget = fw::native::Widget(*field);
+    QPointer<QWidget> top = testsupport::WindowWidget(*w);
+    QPointer<QWidget> fieldWidget = testsupport::Widget(*field);
     w->log.clear();
 
     EXPECT_TRUE(top->close());
@@ -165,7 +165,7 @@ TEST_F(WindowTest, ClosingTheWidgetRaisesCloseAndTheWindowIsGone) {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(top.isNull());
     EXPECT_TRUE(fieldWidget.isNull());
-    EXPECT_EQ(fw::native::Widget(*field), nullptr);
+    EXPECT_EQ(testsupport::Widget(*field), nullptr);
 
     std::weak_ptr<Probe> weak = w;
     w.reset();  // nothing else holds a closed window
@@ -177,7 +177,7 @@ TEST_F(WindowTest, CancelCloseKeepsTheWindowOpen) {
     auto w = MakeProbe();
     w->keepOpen = true;
     w->log.clear();
-    QWidget* top = fw::native::WindowWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
 
     EXPECT_FALSE(top->close());
     w->Close();
@@ -193,7 +193,7 @@ TEST_F(WindowTest, CancelCloseKeepsTheWindowOpen) {
 
 TEST_F(WindowTest, KeysNoControlTakesReachTheWindow) {
     auto w = MakeProbe();
-    QWidget* top = fw::native::WindowWidget(*w);
+    QWidget* top = testsupport::WindowWidget(*w);
     w->log.clear();
 
     QTest::keyClick(top, Qt::Key_A);
@@ -226,11 +226,11 @@ TEST_F(WindowTest, PressesNoControlClaimsReachTheWindowInContentCoordinates) {
     });
     w->log.clear();
 
-    QTest::mouseClick(fw::native::ContentWidget(*w), Qt::LeftButton, {}, QPoint(30, 40));
-    QTest::mouseClick(fw::native::Widget(*free), Qt::LeftButton, {}, QPoint(5, 6));
-    QTest::mouseClick(fw::native::Widget(*mine), Qt::LeftButton, {}, QPoint(7, 8));
+    QTest::mouseClick(testsupport::ContentWidget(*w), Qt::LeftButton, {}, QPoint(30, 40));
+    QTest::mouseClick(testsupport::Widget(*free), Qt::LeftButton, {}, QPoint(5, 6));
+    QTest::mouseClick(testsupport::Widget(*mine), Qt::LeftButton, {}, QPoint(7, 8));
     target->answer = true;
-    QTest::mouseClick(fw::native::Widget(*mine), Qt::LeftButton, {}, QPoint(9, 3));
+    QTest::mouseClick(testsupport::Widget(*mine), Qt::LeftButton, {}, QPoint(9, 3));
 
     EXPECT_EQ(w->log, (std::vector<std::string>{"MouseDown 30,40", "MouseDown 105,56",
                                                 "MouseDown 17,128"}));

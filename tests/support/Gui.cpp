@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLayout>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include "framework/ui/Control.h"
+#include "framework/ui/Window.h"
 
 namespace testsupport {
 
@@ -44,6 +50,35 @@ std::vector<std::string> DismissMessageBoxes(const std::function<void()>& action
     action();
     poll.stop();
     return texts;
+}
+
+QWidget* Widget(const fw::RectControl& control) {
+    return control._Widget();
+}
+
+QWidget* WindowWidget(const fw::Window& window) {
+    return window._Widget();
+}
+
+QWidget* ContentWidget(const fw::Window& window) {
+    return window._Content();
+}
+
+QMenuBar* MenuBarWidget(const fw::Window& window) {
+    QWidget* top = window._Widget();
+    if (top == nullptr || top->layout() == nullptr) {
+        return nullptr;
+    }
+    return qobject_cast<QMenuBar*>(top->layout()->menuBar());
+}
+
+QAction* MenuAction(const fw::Window& window, std::string_view itemName) {
+    QMenuBar* bar = MenuBarWidget(window);
+    if (bar == nullptr || itemName.empty()) {
+        return nullptr;
+    }
+    return bar->findChild<QAction*>(
+        QString::fromUtf8(itemName.data(), static_cast<qsizetype>(itemName.size())));
 }
 
 void Wait(int ms) {

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "startup/Startup.h"
 
 #include "app/FileTypes.h"
 #include "app/Menu.h"
@@ -7,8 +7,6 @@
 #include "windows/MainWnd.h"
 #include "windows/Qwindow.h"
 #include "windows/SplashWnd.h"
-
-void (*gEarlyStartupFault)() = nullptr;
 
 namespace {
 
@@ -71,9 +69,6 @@ void _EarlyStartup() {
     fw::_RuntimeInitExternalClasses();
     fw::_InitPluginEntrypoints();
     _InitFileTypes();
-    if (gEarlyStartupFault != nullptr) {
-        gEarlyStartupFault();
-    }
     _NewAppInstance();
     _ApplicationAddMenuHandlers();
 }

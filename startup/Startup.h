@@ -17,8 +17,3 @@ void _MakeDefaultView();
 // The runtime's exception callback: calls fn(arg) and returns the
 // RuntimeException that escaped, or nullptr; any other exception goes on up.
 std::exception_ptr _CallFunctionWithExceptionHandling(void (*fn)(void*), void* arg);
-
-// Called by _EarlyStartup just before the application object is made; nullptr
-// in the program. Lets tests make the early start-up fail, which nothing in a
-// normal run can provoke.
-extern void (*gEarlyStartupFault)();
