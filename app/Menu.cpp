@@ -6,12 +6,8 @@
 fw::Ref<class Menu> Menu::_implicitInstance;
 
 const fw::ClassRecord& Menu::StaticClass() {
-    static const fw::ClassRecord& record = fw::RuntimeClassRecord("Menu.Menu", [] {
-        fw::ClassRecord r;
-        r.name = "Menu.Menu";
-        r.parent = &fw::MenuBar::StaticClass();
-        return r;
-    });
+    static const fw::ClassRecord& record =
+        fw::RuntimeClassRecord("Menu.Menu", &fw::MenuBar::StaticClass());
     return record;
 }
 

@@ -1,12 +1,8 @@
 #include "app/Quenvale.h"
 
 const fw::ClassRecord& Quenvale::StaticClass() {
-    static const fw::ClassRecord& record = fw::RuntimeClassRecord("Quenvale", [] {
-        fw::ClassRecord r;
-        r.name = "Quenvale";
-        r.parent = &fw::Application::StaticClass();
-        return r;
-    });
+    static const fw::ClassRecord& record =
+        fw::RuntimeClassRecord("Quenvale", &fw::Application::StaticClass());
     return record;
 }
 

@@ -28,18 +28,16 @@ fw::Ref<Item> MenuItemOf(const MainWndClass& window, std::string_view name) {
 }  // namespace
 
 const fw::ClassRecord& MainWnd::StaticClass() {
-    static const fw::ClassRecord& record = fw::RuntimeClassRecord("MainWnd.MainWnd", [] {
-        fw::ClassRecord r;
-        r.name = "MainWnd.MainWnd";
-        r.parent = &fw::Window::StaticClass();
-        r.handlers.emplace("Layout", fw::MethodHandler(&MainWnd::Layout));
-        r.handlers.emplace("CreateControls", fw::MethodHandler(&MainWnd::CreateControls));
-        r.handlers.emplace("AddMenuHandlers", fw::MethodHandler(&MainWnd::AddMenuHandlers));
-        r.handlers.emplace("Open", fw::MethodHandler(&MainWnd::Event_Open));
-        r.handlers.emplace("EnableMenuItems", fw::MethodHandler(&MainWnd::Event_EnableMenuItems));
-        r.handlers.emplace("Close", fw::MethodHandler(&MainWnd::Event_Close));
-        return r;
-    });
+    static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+        "MainWnd.MainWnd", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
+            r.handlers.emplace("Layout", fw::MethodHandler(&MainWnd::Layout));
+            r.handlers.emplace("CreateControls", fw::MethodHandler(&MainWnd::CreateControls));
+            r.handlers.emplace("AddMenuHandlers", fw::MethodHandler(&MainWnd::AddMenuHandlers));
+            r.handlers.emplace("Open", fw::MethodHandler(&MainWnd::Event_Open));
+            r.handlers.emplace("EnableMenuItems",
+                               fw::MethodHandler(&MainWnd::Event_EnableMenuItems));
+            r.handlers.emplace("Close", fw::MethodHandler(&MainWnd::Event_Close));
+        });
     return record;
 }
 

@@ -9,14 +9,13 @@
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "framework/core/PropertyTable.h"
+#include "windows/Build.h"
 #include "windows/MainWnd.h"
-#include "windows/WindowTable.h"
 
 namespace {
 
 using MainWndClass = class MainWnd;
 
-constexpr int64_t kNoIndex = -2147483648LL;  // the control belongs to no indexed set
 constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kRed = 0x00C80000;
@@ -329,84 +328,42 @@ fw::PropertyTable Table(const SeparatorRow& row) {
     return t;
 }
 
-// A delegate on Handler with the window as its target.
-using MakeDelegate = fw::Ref<fw::Delegate> (*)(const fw::Ref<MainWndClass>& window,
-                                               std::string_view signature);
-
-template <auto Handler>
-fw::Ref<fw::Delegate> On(const fw::Ref<MainWndClass>& window, std::string_view signature) {
-    return fw::RuntimeCreateDelegate(Handler, window, std::string(signature), 1);
-}
-
-struct Binding {
-    std::string_view control;
-    int event = 0;
-    std::string_view signature;
-    MakeDelegate make = nullptr;
-};
-
-constexpr int kTextFieldKeyDown = 9;
-constexpr int kTextFieldTextChange = 21;
-constexpr int kButtonAction = 15;
-constexpr int kCanvasMouseDown = 21;
-constexpr std::string_view kKeyDown = "( TextField, String ) as Boolean";
-constexpr std::string_view kTextChange = "( TextField )";
-constexpr std::string_view kRadioAction = "( RadioButton )";
-constexpr std::string_view kPushAction = "( PushButton )";
-constexpr std::string_view kMouseDown = "( Canvas, Integer, Integer ) as Boolean";
+using fw::TextField;
+using MainWndBinding = Binding<MainWndClass>;
 
 // The control events the window answers, in binding order.
-const std::array<Binding, 14> kBindings = {{
-    {"df1Edit", kTextFieldKeyDown, kKeyDown, &On<&MainWndClass::df1Edit_KeyDown>},
-    {"df1Edit", kTextFieldTextChange, kTextChange, &On<&MainWndClass::df1Edit_TextChange>},
-    {"df2Edit", kTextFieldTextChange, kTextChange, &On<&MainWndClass::df2Edit_TextChange>},
-    {"df2Edit", kTextFieldKeyDown, kKeyDown, &On<&MainWndClass::df2Edit_KeyDown>},
-    {"ZBtn", kButtonAction, kRadioAction, &On<&MainWndClass::ZBtn_Action>},
-    {"TBtn", kButtonAction, kRadioAction, &On<&MainWndClass::TBtn_Action>},
-    {"FBtn", kButtonAction, kRadioAction, &On<&MainWndClass::FBtn_Action>},
-    {"XBtn", kButtonAction, kRadioAction, &On<&MainWndClass::XBtn_Action>},
-    {"CalcBtn", kButtonAction, kPushAction, &On<&MainWndClass::CalcBtn_Action>},
-    {"ClearBtn", kButtonAction, kPushAction, &On<&MainWndClass::ClearBtn_Action>},
-    {"Canvas2", kCanvasMouseDown, kMouseDown, &On<&MainWndClass::Canvas2_MouseDown>},
-    {"zEdit", kTextFieldKeyDown, kKeyDown, &On<&MainWndClass::zEdit_KeyDown>},
-    {"zEdit", kTextFieldTextChange, kTextChange, &On<&MainWndClass::zEdit_TextChange>},
-    {"pEdit", kTextFieldKeyDown, kKeyDown, &On<&MainWndClass::pEdit_KeyDown>},
-}};
+const MainWndBinding kBindings[] = {
+    {"df1Edit", TextField::kKeyDown, &On<&MainWndClass::df1Edit_KeyDown>},
+    {"df1Edit", TextField::kTextChange, &On<&MainWndClass::df1Edit_TextChange>},
+    {"df2Edit", TextField::kTextChange, &On<&MainWndClass::df2Edit_TextChange>},
+    {"df2Edit", TextField::kKeyDown, &On<&MainWndClass::df2Edit_KeyDown>},
+    {"ZBtn", fw::RadioButton::kAction, &On<&MainWndClass::ZBtn_Action>},
+    {"TBtn", fw::RadioButton::kAction, &On<&MainWndClass::TBtn_Action>},
+    {"FBtn", fw::RadioButton::kAction, &On<&MainWndClass::FBtn_Action>},
+    {"XBtn", fw::RadioButton::kAction, &On<&MainWndClass::XBtn_Action>},
+    {"CalcBtn", fw::PushButton::kAction, &On<&MainWndClass::CalcBtn_Action>},
+    {"ClearBtn", fw::PushButton::kAction, &On<&MainWndClass::ClearBtn_Action>},
+    {"Canvas2", fw::Canvas::kMouseDown, &On<&MainWndClass::Canvas2_MouseDown>},
+    {"zEdit", TextField::kKeyDown, &On<&MainWndClass::zEdit_KeyDown>},
+    {"zEdit", TextField::kTextChange, &On<&MainWndClass::zEdit_TextChange>},
+    {"pEdit", TextField::kKeyDown, &On<&MainWndClass::pEdit_KeyDown>},
+};
 
-template <class C>
-fw::Ref<C> Fetch(const MainWndClass& window, std::string_view name) {
-    return fw::RuntimeCheckCast<C>(window._ControlByName(name));
-}
-
-// Makes one control and finishes it before the next is made. Each step fetches
-// the control again by name: the window's list is the only place that holds it.
 template <class Row>
 void Build(MainWndClass& window, const Row& row) {
-    using C = typename Row::Class;
-    const std::string_view name = row.at.name;
-    {
-        fw::Ref<C> control = window.__New<C>();
-        control->Constructor();
-        window._AddControl(name, control);
-    }
+    fw::Ref<fw::Picture> (*backdrop)() = nullptr;
     if constexpr (std::is_same_v<Row, CanvasRow>) {
-        Fetch<fw::Canvas>(window, name)->Backdrop(row.backdrop());
+        backdrop = row.backdrop;
     }
-    fw::_SetProperties(*Fetch<C>(window, name), Table(row));
-    auto self = std::static_pointer_cast<MainWndClass>(window.shared_from_this());
-    for (const Binding& binding : kBindings) {
-        if (binding.control == name) {
-            fw::RuntimeAddEventHandler(Fetch<C>(window, name), binding.event,
-                                       binding.make(self, binding.signature));
-        }
-    }
+    MakeControl<typename Row::Class>(window, row.at.name, Table(row), backdrop,
+                                     std::span<const MainWndBinding>(kBindings));
 }
 
 }  // namespace
 
 void MainWnd::Layout() {
     MenuBar(::Menu());
-    fw::_SetProperties(*this, WindowTable(600, 400, 0, "Quenvale", true));
+    fw::_SetProperties(*this, WindowTable(600, 400, fw::Window::Types::Document, "Quenvale", true));
 }
 
 void MainWnd::CreateControls() {

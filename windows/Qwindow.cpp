@@ -1,26 +1,23 @@
 #include "windows/Qwindow.h"
-#include "windows/WindowTable.h"
 
 #include <array>
 #include <string>
 #include <string_view>
 
-#include "framework/core/PropertyTable.h"
+#include "windows/Build.h"
 
 const fw::ClassRecord& Qwindow::StaticClass() {
-    static const fw::ClassRecord& record = fw::RuntimeClassRecord("Qwindow.Qwindow", [] {
-        fw::ClassRecord r;
-        r.name = "Qwindow.Qwindow";
-        r.parent = &fw::Window::StaticClass();
-        r.handlers.emplace("Layout", fw::MethodHandler(&Qwindow::Layout));
-        r.handlers.emplace("CreateControls", fw::MethodHandler(&Qwindow::CreateControls));
-        return r;
-    });
+    static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+        "Qwindow.Qwindow", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
+            r.handlers.emplace("Layout", fw::MethodHandler(&Qwindow::Layout));
+            r.handlers.emplace("CreateControls", fw::MethodHandler(&Qwindow::CreateControls));
+        });
     return record;
 }
 
 void Qwindow::Layout() {
-    fw::_SetProperties(*this, WindowTable(475, 400, 0, "Information", true));
+    fw::_SetProperties(*this,
+                       WindowTable(475, 400, fw::Window::Types::Document, "Information", true));
 }
 
 void Qwindow::CreateControls() {
@@ -75,59 +72,54 @@ std::string InformationText() {
 }  // namespace
 
 void Qwindow::_CreateControls0() {
-    {
-        auto control = this->__New<fw::TextArea>();
-        control->Constructor();
-        _AddControl("Qfld", control);
-    }
-    fw::_SetProperties(*fw::RuntimeCheckCast<fw::TextArea>(_ControlByName("Qfld")),
-                       fw::PropertyTable()
-                           .String("InitialParent", "")
-                           .String("DataField", "")
-                           .String("DataSource", "")
-                           .Boolean("ReadOnly", false)
-                           .Boolean("Underline", false)
-                           .Boolean("Italic", false)
-                           .Boolean("Bold", false)
-                           .Boolean("Visible", true)
-                           .Boolean("Transparent", true)
-                           .Color("TextColor", 0x00000000)
-                           .Boolean("Multiline", true)
-                           .Double("LineSpacing", 1.0)
-                           .Double("LineHeight", 0.0)
-                           .Boolean("HideSelection", true)
-                           .String("Format", "")
-                           .Boolean("Enabled", true)
-                           .Boolean("TabStop", true)
-                           .Integer("TabPanelIndex", 0)
-                           .Integer("TabIndex", 0)
-                           .Boolean("LockBottom", true)
-                           .Boolean("LockRight", true)
-                           .Boolean("LockTop", true)
-                           .Boolean("LockLeft", true)
-                           .Integer("Height", 398)
-                           .Integer("Width", 476)
-                           .Integer("Top", -1)
-                           .Integer("Left", -1)
-                           .Integer("Index", -2147483648LL)
-                           .String("Name", "Qfld")
-                           .Boolean("AllowAutoDeactivate", true)
-                           .Color("BackgroundColor", 0x00FFFFFF)
-                           .Boolean("HasBorder", true)
-                           .String("Tooltip", "")
-                           .Boolean("HasHorizontalScrollbar", false)
-                           .Boolean("HasVerticalScrollbar", true)
-                           .Boolean("AllowStyledText", true)
-                           .Boolean("AllowFocusRing", false)
-                           .String("FontName", "System")
-                           .Single("FontSize", 12.0f)
-                           .FontUnit("FontUnit", 0)
-                           .String("Value", InformationText())
-                           .Boolean("AllowTabs", false)
-                           .Integer("TextAlignment", 0)
-                           .Boolean("AllowSpellChecking", false)
-                           .Integer("MaximumCharactersAllowed", 0)
-                           .String("ValidationMask", ""));
+    MakeControl<fw::TextArea>(*this, "Qfld",
+                              fw::PropertyTable()
+                                  .String("InitialParent", "")
+                                  .String("DataField", "")
+                                  .String("DataSource", "")
+                                  .Boolean("ReadOnly", false)
+                                  .Boolean("Underline", false)
+                                  .Boolean("Italic", false)
+                                  .Boolean("Bold", false)
+                                  .Boolean("Visible", true)
+                                  .Boolean("Transparent", true)
+                                  .Color("TextColor", 0x00000000)
+                                  .Boolean("Multiline", true)
+                                  .Double("LineSpacing", 1.0)
+                                  .Double("LineHeight", 0.0)
+                                  .Boolean("HideSelection", true)
+                                  .String("Format", "")
+                                  .Boolean("Enabled", true)
+                                  .Boolean("TabStop", true)
+                                  .Integer("TabPanelIndex", 0)
+                                  .Integer("TabIndex", 0)
+                                  .Boolean("LockBottom", true)
+                                  .Boolean("LockRight", true)
+                                  .Boolean("LockTop", true)
+                                  .Boolean("LockLeft", true)
+                                  .Integer("Height", 398)
+                                  .Integer("Width", 476)
+                                  .Integer("Top", -1)
+                                  .Integer("Left", -1)
+                                  .Integer("Index", kNoIndex)
+                                  .String("Name", "Qfld")
+                                  .Boolean("AllowAutoDeactivate", true)
+                                  .Color("BackgroundColor", 0x00FFFFFF)
+                                  .Boolean("HasBorder", true)
+                                  .String("Tooltip", "")
+                                  .Boolean("HasHorizontalScrollbar", false)
+                                  .Boolean("HasVerticalScrollbar", true)
+                                  .Boolean("AllowStyledText", true)
+                                  .Boolean("AllowFocusRing", false)
+                                  .String("FontName", "System")
+                                  .Single("FontSize", 12.0f)
+                                  .FontUnit("FontUnit", 0)
+                                  .String("Value", InformationText())
+                                  .Boolean("AllowTabs", false)
+                                  .Integer("TextAlignment", 0)
+                                  .Boolean("AllowSpellChecking", false)
+                                  .Integer("MaximumCharactersAllowed", 0)
+                                  .String("ValidationMask", ""));
 }
 
 fw::Ref<fw::TextArea> Qwindow::Qfld() {

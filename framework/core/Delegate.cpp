@@ -3,12 +3,7 @@
 namespace fw {
 
 const ClassRecord& Delegate::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Delegate", [] {
-        ClassRecord r;
-        r.name = "Delegate";
-        r.parent = &Object::StaticClass();
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("Delegate", &Object::StaticClass());
     return record;
 }
 
@@ -29,9 +24,9 @@ void RuntimeAddEventHandler(const Ref<Object>& obj, int eventNumber,
     }
     if (delegate->Signature() != event->signature) {
         throw EventBindingException("delegate \"" + delegate->Signature() +
-                                    "\" does not fit event " + event->name + " (" +
+                                    "\" does not fit event " + std::string(event->name) + " (" +
                                     std::to_string(eventNumber) + ") of " + obj->Class().name +
-                                    ", which is \"" + event->signature + "\"");
+                                    ", which is \"" + std::string(event->signature) + "\"");
     }
     obj->bound_[eventNumber] = delegate;
 }

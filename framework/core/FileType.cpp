@@ -16,12 +16,7 @@ std::vector<RegisteredFileType>& Registry() {
 }  // namespace
 
 const ClassRecord& FileType::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("FileType", [] {
-        ClassRecord r;
-        r.name = "FileType";
-        r.parent = &Object::StaticClass();
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("FileType", &Object::StaticClass());
     return record;
 }
 

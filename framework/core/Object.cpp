@@ -1,8 +1,5 @@
 #include "framework/core/Object.h"
 
-#include <mutex>
-#include <set>
-
 namespace fw {
 
 bool ClassRecord::IsA(const ClassRecord& other) const {
@@ -47,66 +44,38 @@ std::optional<PropertyType> ClassRecord::FindProperty(std::string_view propertyN
 
 namespace {
 
-// Records live in nodes of a map, so their addresses never change; the registry
-// itself is never destroyed, so objects that outlive main (globals of the
-// program) can still ask for their class.
-struct ClassRegistry {
-    std::recursive_mutex mutex;  // a build may ask for its parent's record
-    std::map<std::string, ClassRecord, std::less<>> records;
-    std::set<std::string, std::less<>> building;
-};
-
-ClassRegistry& Registry() {
-    static ClassRegistry* registry = new ClassRegistry;
-    return *registry;
+// Records live in nodes of a map, so their addresses never change; the map is
+// never destroyed, so objects that outlive main (globals of the program) can
+// still ask for their class.
+std::map<std::string, ClassRecord, std::less<>>& Registry() {
+    static auto* records = new std::map<std::string, ClassRecord, std::less<>>;
+    return *records;
 }
 
 }  // namespace
 
-const ClassRecord& RuntimeClassRecord(std::string_view name, ClassRecord (*build)()) {
-    ClassRegistry& reg = Registry();
-    std::lock_guard lock(reg.mutex);
-    if (auto it = reg.records.find(name); it != reg.records.end()) {
+const ClassRecord& RuntimeClassRecord(std::string_view name, const ClassRecord* parent,
+                                      void (*extend)(ClassRecord&)) {
+    auto& records = Registry();
+    if (auto it = records.find(name); it != records.end()) {
         return it->second;
     }
-    if (build == nullptr) {
-        throw RuntimeException("no class record for " + std::string(name));
-    }
-    if (reg.building.contains(name)) {
-        throw RuntimeException("the class record of " + std::string(name) +
-                               " needs itself to be built");
-    }
-    auto [pending, inserted] = reg.building.emplace(name);
     ClassRecord record;
-    try {
-        record = build();
-    } catch (...) {
-        reg.building.erase(pending);
-        throw;
+    record.name = std::string(name);
+    record.parent = parent;
+    if (extend != nullptr) {
+        extend(record);
     }
-    reg.building.erase(pending);
-    if (record.name.empty()) {
-        record.name = std::string(name);
-    } else if (record.name != name) {
-        throw RuntimeException("the class record registered as " + std::string(name) +
-                               " calls itself " + record.name);
-    }
-    return reg.records.emplace(std::string(name), std::move(record)).first->second;
+    return records.emplace(std::string(name), std::move(record)).first->second;
 }
 
 const ClassRecord* RuntimeLookupClass(std::string_view name) {
-    ClassRegistry& reg = Registry();
-    std::lock_guard lock(reg.mutex);
-    auto it = reg.records.find(name);
-    return it == reg.records.end() ? nullptr : &it->second;
+    auto it = Registry().find(name);
+    return it == Registry().end() ? nullptr : &it->second;
 }
 
 const ClassRecord& Object::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Object", [] {
-        ClassRecord r;
-        r.name = "Object";
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("Object", nullptr);
     return record;
 }
 
@@ -135,12 +104,7 @@ bool _RuntimeIsEventHandled(const Object& obj, std::string_view className,
 }
 
 const ClassRecord& WeakRef::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("WeakRef", [] {
-        ClassRecord r;
-        r.name = "WeakRef";
-        r.parent = &Object::StaticClass();
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("WeakRef", &Object::StaticClass());
     return record;
 }
 

@@ -37,18 +37,20 @@ using Args = std::vector<Variant>;
 using EventHandler = std::function<Variant(Object& self, const Args& args)>;
 
 // The declared type of a property, which decides its width in a property table.
-// Integer also covers the 64-bit enumerations (Type, DefaultLocation, TextAlignment,
-// MacButtonStyle, RunMode); FontUnit is the one-byte enumeration.
+// Integer also covers the 64-bit enumerations (Window.Types, Window.Locations,
+// TextAlignment, MacButtonStyle, Timer.RunModes); FontUnit is the one-byte
+// enumeration.
 enum class PropertyType : uint8_t { Boolean, Integer, FontUnit, Single, Double, Color, String };
 
 // One decoded value of a property table (FontUnit arrives as int64_t).
 using PropertyValue = std::variant<bool, int64_t, float, double, Color, std::string>;
 
-// A control event that a class raises, by its number in the class's event list.
+// A control event that a class raises, by its number in the class's event list,
+// with the signature text that a delegate bound to it must have.
 struct EventDecl {
     int number = 0;
-    std::string name;
-    std::string signature;  // e.g. "( TextField, String ) as Boolean"
+    std::string_view name;
+    std::string_view signature;  // e.g. "( TextField, String ) as Boolean"
 };
 
 // The runtime's record of one class: its name, parent, the events it raises
@@ -69,9 +71,11 @@ class ClassRecord {
     std::optional<PropertyType> FindProperty(std::string_view propertyName) const;
 };
 
-// The record registered under name; build makes it the first time it is asked
-// for (by the start-up initialisers or the first lookup), and never again.
-const ClassRecord& RuntimeClassRecord(std::string_view name, ClassRecord (*build)());
+// The record registered under name: made the first time it is asked for (by
+// the start-up initialisers or the first lookup) with that name and parent,
+// then extend adds what the class declares; never made again.
+const ClassRecord& RuntimeClassRecord(std::string_view name, const ClassRecord* parent,
+                                      void (*extend)(ClassRecord&) = nullptr);
 // The record registered under name, or nullptr while none is.
 const ClassRecord* RuntimeLookupClass(std::string_view name);
 

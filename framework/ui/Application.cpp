@@ -69,12 +69,7 @@ bool OnGuiThread() {
 }  // namespace
 
 const ClassRecord& Application::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Application", [] {
-        ClassRecord r;
-        r.name = "Application";
-        r.parent = &Object::StaticClass();
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("Application", &Object::StaticClass());
     return record;
 }
 
@@ -148,6 +143,19 @@ void _RuntimeInitExternalClasses() {
     };
     for (Builder build : builtIn) {
         build();
+    }
+    // The classes that have no objects of their own here: the errors the
+    // runtime raises (C++ exceptions) and the message box (MsgBox).
+    static constexpr std::pair<const char*, const char*> kRecordsOnly[] = {
+        {"RuntimeException", "Object"},
+        {"NilObjectException", "RuntimeException"},
+        {"IllegalCastException", "RuntimeException"},
+        {"PropertyTableException", "RuntimeException"},
+        {"EventBindingException", "RuntimeException"},
+        {"MessageDialog", "Object"},
+    };
+    for (const auto& [name, parent] : kRecordsOnly) {
+        RuntimeClassRecord(name, RuntimeLookupClass(parent));
     }
 }
 

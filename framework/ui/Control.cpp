@@ -19,63 +19,64 @@ namespace {
 using I = Control::Impl;
 using PT = PropertyType;
 
-// Every property a control class can declare. Name and Index belong to every
-// Control; the rest to RectControl and its subclasses, each declaring its own.
+// Every property a control class can declare, with its type: each class
+// names the ones it takes. The program's tables set those without a member
+// to values that change nothing on screen.
 const detail::Field<I> kFields[] = {
     {"Name", PT::String, &I::name},
-    {"Index", PT::Integer, &I::index},
+    {"Index", PT::Integer},
     {"Left", PT::Integer, &I::left},
     {"Top", PT::Integer, &I::top},
     {"Width", PT::Integer, &I::width},
     {"Height", PT::Integer, &I::height},
-    {"LockLeft", PT::Boolean, &I::lockLeft},
-    {"LockTop", PT::Boolean, &I::lockTop},
-    {"LockRight", PT::Boolean, &I::lockRight},
-    {"LockBottom", PT::Boolean, &I::lockBottom},
+    {"LockLeft", PT::Boolean},
+    {"LockTop", PT::Boolean},
+    {"LockRight", PT::Boolean},
+    {"LockBottom", PT::Boolean},
     {"TabIndex", PT::Integer, &I::tabIndex},
-    {"TabPanelIndex", PT::Integer, &I::tabPanelIndex},
+    {"TabPanelIndex", PT::Integer},
     {"TabStop", PT::Boolean, &I::tabStop},
-    {"AllowAutoDeactivate", PT::Boolean, &I::allowAutoDeactivate},
+    {"AllowAutoDeactivate", PT::Boolean},
     {"Enabled", PT::Boolean, &I::enabled},
-    {"Tooltip", PT::String, &I::tooltip},
-    {"Transparent", PT::Boolean, &I::transparent},
+    {"Tooltip", PT::String},
+    {"Transparent", PT::Boolean},
     {"Visible", PT::Boolean, &I::visible},
     {"InitialParent", PT::String, &I::initialParent},
     {"FontName", PT::String, &I::fontName},
     {"FontSize", PT::Single, &I::fontSize},
-    {"FontUnit", PT::FontUnit, &I::fontUnit},
+    {"FontUnit", PT::FontUnit},
     {"Bold", PT::Boolean, &I::bold},
     {"Italic", PT::Boolean, &I::italic},
-    {"Underline", PT::Boolean, &I::underline},
+    {"Underline", PT::Boolean},
     {"Caption", PT::String, &I::caption},
     {"TextColor", PT::Color, &I::textColor},
     {"BackgroundColor", PT::Color, &I::backgroundColor},
     {"HasBorder", PT::Boolean, &I::hasBorder},
-    {"Password", PT::Boolean, &I::password},
+    {"Password", PT::Boolean},
     {"AllowFocusRing", PT::Boolean, &I::allowFocusRing},
     {"AllowFocus", PT::Boolean, &I::allowFocus},
     {"AllowTabs", PT::Boolean, &I::allowTabs},
-    {"AllowSpellChecking", PT::Boolean, &I::allowSpellChecking},
+    {"AllowSpellChecking", PT::Boolean},
     {"ReadOnly", PT::Boolean, &I::readOnly},
-    {"Multiline", PT::Boolean, &I::multiline},
-    {"Selectable", PT::Boolean, &I::selectable},
-    {"DoubleBuffer", PT::Boolean, &I::doubleBuffer},
-    {"HideSelection", PT::Boolean, &I::hideSelection},
+    {"Multiline", PT::Boolean},
+    {"Selectable", PT::Boolean},
+    {"DoubleBuffer", PT::Boolean},
+    {"HideSelection", PT::Boolean},
     {"HasHorizontalScrollbar", PT::Boolean, &I::hasHorizontalScrollbar},
     {"HasVerticalScrollbar", PT::Boolean, &I::hasVerticalScrollbar},
-    {"AllowStyledText", PT::Boolean, &I::allowStyledText},
-    {"Cancel", PT::Boolean, &I::cancel},
+    {"AllowStyledText", PT::Boolean},
+    {"Cancel", PT::Boolean},
     {"Default", PT::Boolean, &I::isDefault},
-    {"MacButtonStyle", PT::Integer, &I::macButtonStyle},
+    {"MacButtonStyle", PT::Integer},
     {"TextAlignment", PT::Integer, &I::textAlignment},
     {"MaximumCharactersAllowed", PT::Integer, &I::maximumCharactersAllowed},
-    {"LineSpacing", PT::Double, &I::lineSpacing},
-    {"LineHeight", PT::Double, &I::lineHeight},
-    {"Format", PT::String, &I::format},
-    {"Hint", PT::String, &I::hint},
-    {"ValidationMask", PT::String, &I::validationMask},
-    {"DataSource", PT::String, &I::dataSource},
-    {"DataField", PT::String, &I::dataField},
+    {"LineSpacing", PT::Double},
+    {"LineHeight", PT::Double},
+    {"Format", PT::String},
+    {"Hint", PT::String},
+    {"ValidationMask", PT::String},
+    {"DataSource", PT::String},
+    {"DataField", PT::String},
 };
 
 // Qt keeps coordinates in ints and sizes below QWIDGETSIZE_MAX.
@@ -120,7 +121,6 @@ QFont MakeFont(const I& d) {
     }
     font.setBold(d.bold);
     font.setItalic(d.italic);
-    font.setUnderline(d.underline);
     return font;
 }
 
@@ -147,7 +147,6 @@ void ApplyAll(I& d) {
     w->setGeometry(ClampCoordinate(d.left) - origin.x(), ClampCoordinate(d.top) - origin.y(),
                    ClampSize(d.width), ClampSize(d.height));
     w->setFont(MakeFont(d));
-    w->setToolTip(QString::fromStdString(d.tooltip));
     w->setEnabled(d.enabled);
     auto* own = dynamic_cast<detail::ControlWidget*>(w);
     if (own != nullptr) {
@@ -170,6 +169,10 @@ void ReleaseWidget(QPointer<QWidget>& widget) {
 }  // namespace
 
 namespace detail {
+
+void DeclareControlProperties(ClassRecord& record, std::initializer_list<std::string_view> names) {
+    DeclareFields<I>(record, kFields, names);
+}
 
 QColor ToQColor(Color color) {
     const uint32_t argb = color.argb;
@@ -234,13 +237,10 @@ Control::Control() : impl_(std::make_unique<Impl>()) {}
 Control::~Control() = default;
 
 const ClassRecord& Control::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Control", [] {
-        ClassRecord r;
-        r.name = "Control";
-        r.parent = &Object::StaticClass();
-        detail::DeclareFields<I>(r, kFields, {"Name", "Index"});
-        return r;
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("Control", &Object::StaticClass(), [](ClassRecord& r) {
+            detail::DeclareControlProperties(r, {"Name", "Index"});
+        });
     return record;
 }
 
@@ -253,11 +253,9 @@ Ref<fw::Window> Control::Window() const {
 }
 
 void Control::SetProperty(std::string_view name, const PropertyValue& value) {
-    if ((name == "Name" || name == "Index") &&
-        detail::StoreField<I>(kFields, *impl_, name, value)) {
-        return;
+    if (!Class().FindProperty(name) || !detail::StoreField<I>(kFields, *impl_, name, value)) {
+        Object::SetProperty(name, value);
     }
-    Object::SetProperty(name, value);
 }
 
 void Control::_SetOwner(const Ref<fw::Window>& window) {
@@ -270,26 +268,21 @@ void Control::_SetName(std::string_view name) {
 
 // ---- RectControl
 
-RectControl::RectControl() = default;
-
 RectControl::~RectControl() {
     ReleaseWidget(_Impl().widget);
 }
 
 const ClassRecord& RectControl::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("RectControl", [] {
-        ClassRecord r;
-        r.name = "RectControl";
-        r.parent = &Control::StaticClass();
-        detail::DeclareFields<I>(
-            r, kFields, {"Left",          "Top",           "Width",       "Height",
-                         "LockLeft",      "LockTop",       "LockRight",   "LockBottom",
-                         "TabIndex",      "TabPanelIndex", "TabStop",     "AllowAutoDeactivate",
-                         "Enabled",       "Tooltip",       "Transparent", "Visible",
-                         "InitialParent", "FontName",      "FontSize",    "FontUnit",
-                         "Bold",          "Italic",        "Underline"});
-        return r;
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("RectControl", &Control::StaticClass(), [](ClassRecord& r) {
+            detail::DeclareControlProperties(
+                r, {"Left",          "Top",           "Width",       "Height",
+                    "LockLeft",      "LockTop",       "LockRight",   "LockBottom",
+                    "TabIndex",      "TabPanelIndex", "TabStop",     "AllowAutoDeactivate",
+                    "Enabled",       "Tooltip",       "Transparent", "Visible",
+                    "InitialParent", "FontName",      "FontSize",    "FontUnit",
+                    "Bold",          "Italic",        "Underline"});
+        });
     return record;
 }
 
@@ -308,7 +301,6 @@ void RectControl::Constructor() {
     }
     d.widget = _CreateWidget(content);
     ApplyAll(d);
-    _Refresh();
 }
 
 bool RectControl::Visible() const {
@@ -323,66 +315,15 @@ void RectControl::Visible(bool value) {
     }
 }
 
-bool RectControl::Enabled() const {
-    return _Impl().enabled;
-}
-
-void RectControl::Enabled(bool value) {
-    Impl& d = _Impl();
-    d.enabled = value;
-    if (d.widget) {
-        d.widget->setEnabled(value);
-    }
-}
-
 void RectControl::SetFocus() {
     if (QWidget* w = _Impl().widget) {
         w->setFocus(Qt::OtherFocusReason);
     }
 }
 
-namespace {
-
-// Where the widget stands on the window's content area (a group box may have moved).
-QPoint ContentPosition(const I& d) {
-    QWidget* w = d.widget;
-    Ref<fw::Window> window = d.owner.lock();
-    QWidget* content = window ? window->_Content() : nullptr;
-    if (w == nullptr || content == nullptr || !content->isAncestorOf(w)) {
-        return QPoint(ClampCoordinate(d.left), ClampCoordinate(d.top));
-    }
-    return w->mapTo(content, QPoint(0, 0));
-}
-
-}  // namespace
-
-int64_t RectControl::Left() const {
-    return _Impl().widget ? ContentPosition(_Impl()).x() : _Impl().left;
-}
-
-int64_t RectControl::Top() const {
-    return _Impl().widget ? ContentPosition(_Impl()).y() : _Impl().top;
-}
-
-int64_t RectControl::Width() const {
-    return _Impl().widget ? _Impl().widget->width() : _Impl().width;
-}
-
-int64_t RectControl::Height() const {
-    return _Impl().widget ? _Impl().widget->height() : _Impl().height;
-}
-
 void RectControl::SetProperty(std::string_view name, const PropertyValue& value) {
-    Impl& d = _Impl();
-    if (name != "Name" && name != "Index" && Class().FindProperty(name) &&
-        detail::StoreField<I>(kFields, d, name, value)) {
-        if (d.widget) {
-            ApplyAll(d);
-            _Refresh();
-        }
-        return;
-    }
     Control::SetProperty(name, value);
+    ApplyAll(_Impl());
 }
 
 QWidget* RectControl::_Widget() const {

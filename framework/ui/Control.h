@@ -1,14 +1,7 @@
 #pragma once
 // Controls: the objects a window owns and keeps under their names. Each takes
 // its initial properties from a property table (_SetProperties) and raises its
-// events through the delegates bound to it.
-//
-// Event numbers, as the program binds them:
-//   TextField   9 KeyDown "( TextField, String ) as Boolean", 21 TextChange "( TextField )"
-//   RadioButton 15 Action "( RadioButton )"
-//   PushButton  15 Action "( PushButton )"
-//   Canvas      21 MouseDown "( Canvas, Integer, Integer ) as Boolean"
-//   Timer       0 Action "( Timer )"
+// events through the delegates bound to it, by the numbers below.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -50,25 +43,17 @@ class Control : public Object {
 // A control with a place on the window: a real widget.
 class RectControl : public Control {
   public:
-    RectControl();
-    ~RectControl() override;
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
+    ~RectControl() override;
 
     // The default construction: makes the control's widget on its window's content area.
     virtual void Constructor();
 
     bool Visible() const;
     void Visible(bool value);
-    bool Enabled() const;
-    void Enabled(bool value);
     // Moves the keyboard focus to the control.
     void SetFocus();
-    // Position and size in points, from the window's content area.
-    int64_t Left() const;
-    int64_t Top() const;
-    int64_t Width() const;
-    int64_t Height() const;
 
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
@@ -78,15 +63,12 @@ class RectControl : public Control {
   protected:
     // Makes the widget; each control class makes its own kind.
     virtual QWidget* _CreateWidget(QWidget* parent) = 0;
-    // Applies the properties the widget needs once they have all been set.
-    virtual void _Refresh() {}
 };
 
 class GroupBox : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
 
   protected:
     QWidget* _CreateWidget(QWidget* parent) override;
@@ -96,6 +78,8 @@ class TextField : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
+    static constexpr EventDecl kKeyDown{9, "KeyDown", "( TextField, String ) as Boolean"};
+    static constexpr EventDecl kTextChange{21, "TextChange", "( TextField )"};
 
     // The field's whole text. Setting it raises TextChange when the text changes.
     std::string Text() const;
@@ -112,7 +96,6 @@ class Label : public RectControl {
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
     std::string Text() const;
-    void Text(std::string_view value);
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
   protected:
@@ -123,6 +106,7 @@ class RadioButton : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
+    static constexpr EventDecl kAction{15, "Action", "( RadioButton )"};
     // Selected or not. Setting it raises no Action; the buttons of one group box
     // are exclusive.
     bool Value() const;
@@ -137,7 +121,7 @@ class PushButton : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    static constexpr EventDecl kAction{15, "Action", "( PushButton )"};
 
   protected:
     QWidget* _CreateWidget(QWidget* parent) override;
@@ -147,10 +131,11 @@ class Canvas : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
+    static constexpr EventDecl kMouseDown{21, "MouseDown",
+                                          "( Canvas, Integer, Integer ) as Boolean"};
     // The picture drawn as the canvas's background, at its top-left, unscaled; nil: none.
     Ref<Picture> Backdrop() const;
     void Backdrop(const Ref<Picture>& picture);
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
 
   protected:
     QWidget* _CreateWidget(QWidget* parent) override;
@@ -160,7 +145,6 @@ class Separator : public RectControl {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
 
   protected:
     QWidget* _CreateWidget(QWidget* parent) override;
@@ -172,29 +156,27 @@ class TextArea : public RectControl {
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
     std::string Text() const;
-    void Text(std::string_view value);
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
   protected:
     QWidget* _CreateWidget(QWidget* parent) override;
 };
 
-// A control without a widget that raises Action after Period milliseconds:
-// RunMode 0 off, 1 once, 2 repeatedly. Setting RunMode (as applying a table
-// does) starts it. It fires from the event loop whether its window is shown
-// or hidden.
+// A control without a widget that raises Action once, Period milliseconds
+// after its RunMode is set to Single (as applying its table does). It fires
+// from the event loop whether its window is shown or hidden.
 class Timer : public Control {
   public:
     Timer();
     ~Timer() override;
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
+    static constexpr EventDecl kAction{0, "Action", "( Timer )"};
+    enum class RunModes : int64_t { Off = 0, Single = 1 };
 
-    virtual void Constructor();
+    virtual void Constructor() {}
     int64_t Period() const;
-    void Period(int64_t milliseconds);
-    int64_t RunMode() const;
-    void RunMode(int64_t mode);
+    RunModes RunMode() const;
     void SetProperty(std::string_view name, const PropertyValue& value) override;
 
     struct TimerImpl;

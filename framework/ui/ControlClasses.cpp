@@ -25,27 +25,22 @@ namespace {
 using detail::ControlWidget;
 using I = Control::Impl;
 
-// Event numbers in the control classes' event lists.
-constexpr int kKeyDown = 9;
-constexpr int kTextChange = 21;
-constexpr int kAction = 15;
-constexpr int kMouseDown = 21;
-
-// The properties a class declares beyond RectControl's, each with its type.
-ClassRecord Record(std::string name, const ClassRecord& parent,
-                   std::initializer_list<std::pair<std::string_view, PropertyType>> properties,
-                   std::vector<EventDecl> events = {}) {
-    ClassRecord r;
-    r.name = std::move(name);
-    r.parent = &parent;
-    for (const auto& [property, type] : properties) {
-        r.properties.emplace(std::string(property), type);
-    }
-    r.events = std::move(events);
-    return r;
+// A control class's record: its properties by name (their types are declared
+// once, in Control.cpp) and the events it raises.
+void Declare(ClassRecord& r, std::initializer_list<std::string_view> properties,
+             std::initializer_list<EventDecl> events = {}) {
+    detail::DeclareControlProperties(r, properties);
+    r.events.assign(events.begin(), events.end());
 }
 
-using PT = PropertyType;
+// The text that the classes with a String Value take from their tables.
+const std::string& TextValue(const PropertyValue& value) {
+    const auto* text = std::get_if<std::string>(&value);
+    if (text == nullptr) {
+        throw PropertyTableException("property Value takes a String");
+    }
+    return *text;
+}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -96,8 +91,6 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
 
     void Apply(const I& d) override {
         setFrame(d.hasBorder);
-        setEchoMode(d.password ? QLineEdit::Password : QLineEdit::Normal);
-        setPlaceholderText(ToQString(d.hint));
         setAlignment(Horizontal(d.textAlignment) | Qt::AlignVCenter);
         setReadOnly(d.readOnly);
         const int limit = d.maximumCharactersAllowed > 0 && d.maximumCharactersAllowed < 32767
@@ -115,7 +108,8 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
     bool event(QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {
             if (auto text = keys::KeyDownText(*static_cast<QKeyEvent*>(e))) {
-                if (detail::IsTrue(detail::DispatchEvent(control_, kKeyDown, {*text}))) {
+                if (detail::IsTrue(
+                        detail::DispatchEvent(control_, TextField::kKeyDown.number, {*text}))) {
                     e->accept();
                     return true;
                 }
@@ -136,8 +130,6 @@ class LabelWidget final : public QLabel, public ControlWidget {
         if (this->text() != text) {
             setText(text);
         }
-        setWordWrap(d.multiline);
-        setTextInteractionFlags(d.selectable ? Qt::TextSelectableByMouse : Qt::NoTextInteraction);
         setAlignment(Horizontal(d.textAlignment) | Qt::AlignTop);
         SetColors(this, {{QPalette::WindowText, d.textColor}});
     }
@@ -156,7 +148,7 @@ class RadioWidget final : public QRadioButton, public ControlWidget {
         if (navigating_) {
             pending_ = control;
         } else {
-            detail::DispatchEvent(control, kAction, {});
+            detail::DispatchEvent(control, RadioButton::kAction.number, {});
         }
     }
 
@@ -166,7 +158,7 @@ class RadioWidget final : public QRadioButton, public ControlWidget {
         QRadioButton::keyPressEvent(e);
         navigating_ = false;
         if (auto control = std::exchange(pending_, {}); !control.expired()) {
-            detail::DispatchEvent(control, kAction, {});
+            detail::DispatchEvent(control, RadioButton::kAction.number, {});
         }
     }
 
@@ -206,8 +198,8 @@ class CanvasWidget final : public QWidget, public ControlWidget {
     // A press the handler does not claim goes on to the window's MouseDown.
     void mousePressEvent(QMouseEvent* e) override {
         const QPoint at = e->position().toPoint();
-        const bool claimed = detail::IsTrue(
-            detail::DispatchEvent(control_, kMouseDown, {int64_t{at.x()}, int64_t{at.y()}}));
+        const bool claimed = detail::IsTrue(detail::DispatchEvent(
+            control_, Canvas::kMouseDown.number, {int64_t{at.x()}, int64_t{at.y()}}));
         e->setAccepted(claimed);
     }
 
@@ -249,19 +241,20 @@ std::string FromQString(const QString& text) {
     return text.toStdString();
 }
 
+// A text area's lines end with a carriage return; the widget's with a newline.
+QString AreaText(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', '\n');
+    return ToQString(text);
+}
+
 }  // namespace
 
 // ---- GroupBox
 
 const ClassRecord& GroupBox::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("GroupBox", [] {
-        return Record("GroupBox", RectControl::StaticClass(), {{"Caption", PT::String}});
-    });
+    static const ClassRecord& record = RuntimeClassRecord(
+        "GroupBox", &RectControl::StaticClass(), [](ClassRecord& r) { Declare(r, {"Caption"}); });
     return record;
-}
-
-void GroupBox::SetProperty(std::string_view name, const PropertyValue& value) {
-    RectControl::SetProperty(name, value);
 }
 
 QWidget* GroupBox::_CreateWidget(QWidget* parent) {
@@ -271,27 +264,16 @@ QWidget* GroupBox::_CreateWidget(QWidget* parent) {
 // ---- TextField
 
 const ClassRecord& TextField::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("TextField", [] {
-        return Record("TextField", RectControl::StaticClass(),
-                      {{"BackgroundColor", PT::Color},
-                       {"HasBorder", PT::Boolean},
-                       {"Format", PT::String},
-                       {"Password", PT::Boolean},
-                       {"TextColor", PT::Color},
-                       {"AllowFocusRing", PT::Boolean},
-                       {"Hint", PT::String},
-                       {"Value", PT::String},
-                       {"AllowTabs", PT::Boolean},
-                       {"TextAlignment", PT::Integer},
-                       {"AllowSpellChecking", PT::Boolean},
-                       {"MaximumCharactersAllowed", PT::Integer},
-                       {"ValidationMask", PT::String},
-                       {"ReadOnly", PT::Boolean},
-                       {"DataSource", PT::String},
-                       {"DataField", PT::String}},
-                      {{kKeyDown, "KeyDown", "( TextField, String ) as Boolean"},
-                       {kTextChange, "TextChange", "( TextField )"}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("TextField", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r,
+                    {"BackgroundColor", "HasBorder", "Format", "Password", "TextColor",
+                     "AllowFocusRing", "Hint", "AllowTabs", "TextAlignment", "AllowSpellChecking",
+                     "MaximumCharactersAllowed", "ValidationMask", "ReadOnly", "DataSource",
+                     "DataField"},
+                    {kKeyDown, kTextChange});
+            r.properties.emplace("Value", PropertyType::String);
+        });
     return record;
 }
 
@@ -313,17 +295,13 @@ void TextField::Text(std::string_view value) {
     }
     if (d.text != d.lastText) {
         d.lastText = d.text;
-        RaiseEvent(*this, kTextChange);
+        RaiseEvent(*this, kTextChange.number);
     }
 }
 
 void TextField::SetProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Value") {
-        const auto* text = std::get_if<std::string>(&value);
-        if (text == nullptr) {
-            throw PropertyTableException("property Value of TextField is a String");
-        }
-        Text(*text);
+        Text(TextValue(value));
         return;
     }
     RectControl::SetProperty(name, value);
@@ -348,7 +326,7 @@ QWidget* TextField::_CreateWidget(QWidget* parent) {
             return;
         }
         state.lastText = state.text;
-        detail::DispatchEvent(weak, kTextChange, {});
+        detail::DispatchEvent(weak, TextField::kTextChange.number, {});
     });
     return edit;
 }
@@ -356,16 +334,12 @@ QWidget* TextField::_CreateWidget(QWidget* parent) {
 // ---- Label
 
 const ClassRecord& Label::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Label", [] {
-        return Record("Label", RectControl::StaticClass(),
-                      {{"Multiline", PT::Boolean},
-                       {"Selectable", PT::Boolean},
-                       {"TextAlignment", PT::Integer},
-                       {"TextColor", PT::Color},
-                       {"Value", PT::String},
-                       {"DataSource", PT::String},
-                       {"DataField", PT::String}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("Label", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r, {"Multiline", "Selectable", "TextAlignment", "TextColor", "DataSource",
+                        "DataField"});
+            r.properties.emplace("Value", PropertyType::String);
+        });
     return record;
 }
 
@@ -373,21 +347,12 @@ std::string Label::Text() const {
     return _Impl().text;
 }
 
-void Label::Text(std::string_view value) {
-    Impl& d = _Impl();
-    d.text = std::string(value);
-    if (auto* label = qobject_cast<QLabel*>(d.widget.data())) {
-        label->setText(ToQString(value));
-    }
-}
-
 void Label::SetProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Value") {
-        const auto* text = std::get_if<std::string>(&value);
-        if (text == nullptr) {
-            throw PropertyTableException("property Value of Label is a String");
+        _Impl().text = TextValue(value);
+        if (auto* label = qobject_cast<QLabel*>(_Impl().widget.data())) {
+            label->setText(ToQString(_Impl().text));
         }
-        Text(*text);
         return;
     }
     RectControl::SetProperty(name, value);
@@ -400,11 +365,11 @@ QWidget* Label::_CreateWidget(QWidget* parent) {
 // ---- RadioButton
 
 const ClassRecord& RadioButton::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("RadioButton", [] {
-        return Record("RadioButton", RectControl::StaticClass(),
-                      {{"Caption", PT::String}, {"Value", PT::Boolean}},
-                      {{kAction, "Action", "( RadioButton )"}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("RadioButton", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r, {"Caption"}, {kAction});
+            r.properties.emplace("Value", PropertyType::Boolean);
+        });
     return record;
 }
 
@@ -458,40 +423,28 @@ QWidget* RadioButton::_CreateWidget(QWidget* parent) {
 // ---- PushButton
 
 const ClassRecord& PushButton::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("PushButton", [] {
-        return Record("PushButton", RectControl::StaticClass(),
-                      {{"MacButtonStyle", PT::Integer},
-                       {"Cancel", PT::Boolean},
-                       {"Caption", PT::String},
-                       {"Default", PT::Boolean}},
-                      {{kAction, "Action", "( PushButton )"}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("PushButton", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r, {"MacButtonStyle", "Cancel", "Caption", "Default"}, {kAction});
+        });
     return record;
-}
-
-void PushButton::SetProperty(std::string_view name, const PropertyValue& value) {
-    RectControl::SetProperty(name, value);
 }
 
 QWidget* PushButton::_CreateWidget(QWidget* parent) {
     auto* button = new ButtonWidget(parent);
     std::weak_ptr<Object> weak = weak_from_this();
     QObject::connect(button, &QAbstractButton::clicked, button,
-                     [weak] { detail::DispatchEvent(weak, kAction, {}); });
+                     [weak] { detail::DispatchEvent(weak, PushButton::kAction.number, {}); });
     return button;
 }
 
 // ---- Canvas
 
 const ClassRecord& Canvas::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Canvas", [] {
-        return Record("Canvas", RectControl::StaticClass(),
-                      {{"AllowFocusRing", PT::Boolean},
-                       {"AllowFocus", PT::Boolean},
-                       {"AllowTabs", PT::Boolean},
-                       {"DoubleBuffer", PT::Boolean}},
-                      {{kMouseDown, "MouseDown", "( Canvas, Integer, Integer ) as Boolean"}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("Canvas", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r, {"AllowFocusRing", "AllowFocus", "AllowTabs", "DoubleBuffer"}, {kMouseDown});
+        });
     return record;
 }
 
@@ -507,10 +460,6 @@ void Canvas::Backdrop(const Ref<Picture>& picture) {
     }
 }
 
-void Canvas::SetProperty(std::string_view name, const PropertyValue& value) {
-    RectControl::SetProperty(name, value);
-}
-
 QWidget* Canvas::_CreateWidget(QWidget* parent) {
     return new CanvasWidget(parent, weak_from_this());
 }
@@ -518,13 +467,8 @@ QWidget* Canvas::_CreateWidget(QWidget* parent) {
 // ---- Separator
 
 const ClassRecord& Separator::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord(
-        "Separator", [] { return Record("Separator", RectControl::StaticClass(), {}); });
+    static const ClassRecord& record = RuntimeClassRecord("Separator", &RectControl::StaticClass());
     return record;
-}
-
-void Separator::SetProperty(std::string_view name, const PropertyValue& value) {
-    RectControl::SetProperty(name, value);
 }
 
 QWidget* Separator::_CreateWidget(QWidget* parent) {
@@ -534,30 +478,30 @@ QWidget* Separator::_CreateWidget(QWidget* parent) {
 // ---- TextArea
 
 const ClassRecord& TextArea::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("TextArea", [] {
-        return Record("TextArea", RectControl::StaticClass(),
-                      {{"DataField", PT::String},
-                       {"DataSource", PT::String},
-                       {"ReadOnly", PT::Boolean},
-                       {"TextColor", PT::Color},
-                       {"Multiline", PT::Boolean},
-                       {"LineSpacing", PT::Double},
-                       {"LineHeight", PT::Double},
-                       {"HideSelection", PT::Boolean},
-                       {"Format", PT::String},
-                       {"BackgroundColor", PT::Color},
-                       {"HasBorder", PT::Boolean},
-                       {"HasHorizontalScrollbar", PT::Boolean},
-                       {"HasVerticalScrollbar", PT::Boolean},
-                       {"AllowStyledText", PT::Boolean},
-                       {"AllowFocusRing", PT::Boolean},
-                       {"Value", PT::String},
-                       {"AllowTabs", PT::Boolean},
-                       {"TextAlignment", PT::Integer},
-                       {"AllowSpellChecking", PT::Boolean},
-                       {"MaximumCharactersAllowed", PT::Integer},
-                       {"ValidationMask", PT::String}});
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("TextArea", &RectControl::StaticClass(), [](ClassRecord& r) {
+            Declare(r, {"DataField",
+                        "DataSource",
+                        "ReadOnly",
+                        "TextColor",
+                        "Multiline",
+                        "LineSpacing",
+                        "LineHeight",
+                        "HideSelection",
+                        "Format",
+                        "BackgroundColor",
+                        "HasBorder",
+                        "HasHorizontalScrollbar",
+                        "HasVerticalScrollbar",
+                        "AllowStyledText",
+                        "AllowFocusRing",
+                        "AllowTabs",
+                        "TextAlignment",
+                        "AllowSpellChecking",
+                        "MaximumCharactersAllowed",
+                        "ValidationMask"});
+            r.properties.emplace("Value", PropertyType::String);
+        });
     return record;
 }
 
@@ -571,31 +515,13 @@ std::string TextArea::Text() const {
     return _Impl().text;
 }
 
-void TextArea::Text(std::string_view value) {
-    Impl& d = _Impl();
-    // "\r\n", "\r" and "\n" each end a line; the area gives them back as "\r".
-    std::string text;
-    text.reserve(value.size());
-    for (std::size_t i = 0; i < value.size(); ++i) {
-        if (value[i] == '\r' && i + 1 < value.size() && value[i + 1] == '\n') {
-            ++i;
-        }
-        text.push_back(value[i] == '\n' ? '\r' : value[i]);
-    }
-    d.text = text;
-    if (auto* area = qobject_cast<QPlainTextEdit*>(d.widget.data())) {
-        std::replace(text.begin(), text.end(), '\r', '\n');
-        area->setPlainText(ToQString(text));
-    }
-}
-
 void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Value") {
-        const auto* text = std::get_if<std::string>(&value);
-        if (text == nullptr) {
-            throw PropertyTableException("property Value of TextArea is a String");
+        Impl& d = _Impl();
+        d.text = TextValue(value);
+        if (auto* area = qobject_cast<QPlainTextEdit*>(d.widget.data())) {
+            area->setPlainText(AreaText(d.text));
         }
-        Text(*text);
         return;
     }
     RectControl::SetProperty(name, value);
@@ -603,9 +529,7 @@ void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
 
 QWidget* TextArea::_CreateWidget(QWidget* parent) {
     auto* area = new AreaWidget(parent);
-    std::string text = _Impl().text;
-    std::replace(text.begin(), text.end(), '\r', '\n');
-    area->setPlainText(ToQString(text));
+    area->setPlainText(AreaText(_Impl().text));
     return area;
 }
 

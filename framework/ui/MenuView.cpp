@@ -3,7 +3,6 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPointer>
 #include <vector>
 
 #include "framework/ui/Application.h"
@@ -17,89 +16,50 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// "Cmd+X" names the command key, which is Ctrl here; "Option" is Alt and the
-// Mac's own Control key is Meta.
+// "Cmd+X" names the command key, which is Ctrl here.
 QKeySequence ToKeySequence(const std::string& shortcut) {
-    static const struct {
-        QString from, to;
-    } modifiers[] = {{"Cmd+", "Ctrl+"},    {"Command+", "Ctrl+"}, {"Option+", "Alt+"},
-                     {"Alt+", "Alt+"},     {"Shift+", "Shift+"},  {"Ctrl+", "Meta+"},
-                     {"Control+", "Meta+"}};
-    QString rest = QString::fromStdString(shortcut).trimmed();
-    QString mapped;
-    for (bool more = true; more;) {
-        more = false;
-        for (const auto& m : modifiers) {
-            if (rest.startsWith(m.from, Qt::CaseInsensitive) && rest.size() > m.from.size()) {
-                mapped += m.to;
-                rest = rest.mid(m.from.size());
-                more = true;
-                break;
-            }
-        }
-    }
-    if (rest.isEmpty()) {
-        return {};
-    }
-    return QKeySequence::fromString(mapped + rest, QKeySequence::PortableText);
-}
-
-// Every item below parent, depth first, with its depth (0: parent's own children).
-void ForEachItem(const MenuItem& parent, const std::function<void(MenuItem&, int)>& fn,
-                 int depth = 0) {
-    for (int64_t i = 0; i < parent.Count(); ++i) {
-        Ref<MenuItem> child = parent.Item(i);
-        fn(*child, depth);
-        ForEachItem(*child, fn, depth + 1);
-    }
+    QString keys = ToQString(shortcut);
+    keys.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
+    return QKeySequence::fromString(keys, QKeySequence::PortableText);
 }
 
 class BarWidget final : public QMenuBar {
   public:
-    BarWidget(Window& window, Ref<MenuBar> bar, QWidget* parent)
-        : QMenuBar(parent), window_(window.weak_from_this()), bar_(std::move(bar)) {
-        Populate();
+    BarWidget(Window& window, Ref<MenuBar> bar, QWidget* top, bool drawn)
+        : QMenuBar(top), window_(window.weak_from_this()), bar_(std::move(bar)) {
+        for (const Ref<MenuItem>& menu : bar_->_Children()) {
+            QMenu* shown = addMenu(QString());
+            Add(menu, shown->menuAction());
+            connect(shown, &QMenu::aboutToShow, this, [this] { UpdateFromWindow(); });
+            Populate(*shown, *menu);
+        }
+        if (!drawn) {
+            hide();
+            for (const Entry& entry : entries_) {
+                top->addAction(entry.action);
+            }
+        }
+        top->installEventFilter(this);
         Sync();
-        Watch();
     }
 
     void Update(Window& window) {
         // Every plain item starts disabled (auto-enabled ones enabled) and the
         // window enables what applies; menus themselves stay as they are.
-        ForEachItem(*bar_, [](MenuItem& item, int depth) {
-            if (depth > 0 && item.Count() == 0) {
-                item.Enabled(item.AutoEnabled());
+        for (const Entry& entry : entries_) {
+            if (entry.item->_Children().empty() && !entry.isMenu) {
+                entry.item->Enabled(entry.item->AutoEnabled());
             }
-        });
+        }
         detail::DispatchClassEvent(window.weak_from_this(), "EnableMenuItems", {});
         Sync();
     }
 
   protected:
-    bool event(QEvent* event) override {
-        if (event->type() == QEvent::ParentChange) {
-            Watch();
-        }
-        return QMenuBar::event(event);
-    }
-
-    // On the window: bring the items up to date when it is shown or activated
-    // and before a key tries one of the bar's shortcuts.
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-            case QEvent::Show:
-            case QEvent::WindowActivate:
-                if (watched == watched_) {
-                    UpdateFromWindow();
-                }
-                break;
-            case QEvent::ShortcutOverride:
-                if (IsShortcut(*static_cast<QKeyEvent*>(event))) {
-                    UpdateFromWindow();
-                }
-                break;
-            default:
-                break;
+        if (event->type() == QEvent::ShortcutOverride &&
+            IsShortcut(*static_cast<QKeyEvent*>(event))) {
+            UpdateFromWindow();
         }
         return QMenuBar::eventFilter(watched, event);
     }
@@ -111,47 +71,24 @@ class BarWidget final : public QMenuBar {
         bool isMenu;
     };
 
-    void UpdateFromWindow() {
-        if (Ref<Object> window = window_.lock()) {
-            Update(static_cast<Window&>(*window));
+    void Add(const Ref<MenuItem>& item, QAction* action) {
+        const bool isMenu = action->menu() != nullptr;
+        action->setObjectName(ToQString(item->Name()));
+        const bool separator = item->Value() == "-";
+        if (!isMenu) {
+            action->setSeparator(separator);
+            action->setShortcut(ToKeySequence(item->Shortcut()));
         }
-    }
-
-    // The tree as a sequence: each item, then a marker where its children end.
-    std::vector<const MenuItem*> Shape() const {
-        std::vector<const MenuItem*> shape;
-        std::function<void(const MenuItem&)> walk = [&](const MenuItem& parent) {
-            for (int64_t i = 0; i < parent.Count(); ++i) {
-                Ref<MenuItem> child = parent.Item(i);
-                shape.push_back(child.get());
-                walk(*child);
-                shape.push_back(nullptr);
-            }
-        };
-        walk(*bar_);
-        return shape;
-    }
-
-    void Populate() {
-        shape_ = Shape();
-        for (int64_t i = 0; i < bar_->Count(); ++i) {
-            Ref<MenuItem> top = bar_->Item(i);
-            QMenu* menu = addMenu(QString());
-            entries_.push_back({top, menu->menuAction(), true});
-            connect(menu, &QMenu::aboutToShow, this, [this] { UpdateFromWindow(); });
-            PopulateMenu(*menu, *top);
+        if (!separator) {
+            action->setText(ToQString(item->Value()));
         }
+        // An empty caption is not shown, be it an item or a whole menu.
+        action->setVisible(item->Visible() && !item->Value().empty());
+        entries_.push_back({item, action, isMenu});
     }
 
-    void PopulateMenu(QMenu& menu, const MenuItem& parent) {
-        for (int64_t i = 0; i < parent.Count(); ++i) {
-            Ref<MenuItem> item = parent.Item(i);
-            if (item->Count() > 0) {
-                QMenu* sub = menu.addMenu(QString());
-                entries_.push_back({item, sub->menuAction(), true});
-                PopulateMenu(*sub, *item);
-                continue;
-            }
+    void Populate(QMenu& menu, const MenuItem& parent) {
+        for (const Ref<MenuItem>& item : parent._Children()) {
             QAction* action = menu.addAction(QString());
             if (dynamic_cast<QuitMenuItem*>(item.get()) != nullptr) {
                 action->setMenuRole(QAction::QuitRole);
@@ -162,50 +99,20 @@ class BarWidget final : public QMenuBar {
             }
             std::weak_ptr<MenuItem> weakItem = item;
             connect(action, &QAction::triggered, this, [this, weakItem] { Choose(weakItem); });
-            entries_.push_back({item, action, false});
+            Add(item, action);
         }
     }
 
-    void Depopulate() {
-        for (QAction* action : actions()) {
-            removeAction(action);
-            if (QMenu* menu = action->menu()) {
-                for (QAction* inner : menu->findChildren<QAction*>()) {
-                    inner->setObjectName(QString());
-                }
-                menu->deleteLater();
-            }
-        }
-        entries_.clear();
-    }
-
-    // Copies the items' captions, shortcuts and states to the actions, and
-    // rebuilds the menus when items were added or moved.
     void Sync() {
-        if (bar_->_Revision() == synced_) {
-            return;
-        }
-        if (Shape() != shape_) {
-            Depopulate();
-            Populate();
-        }
         for (const Entry& entry : entries_) {
-            const MenuItem& item = *entry.item;
-            QAction* action = entry.action;
-            action->setObjectName(ToQString(item.Name()));
-            const bool separator = item.Value() == "-";
-            if (!entry.isMenu) {
-                action->setSeparator(separator);
-                action->setShortcut(ToKeySequence(item.Shortcut()));
-            }
-            if (!separator) {
-                action->setText(ToQString(item.Value()));
-            }
-            // An empty caption is not shown, be it an item or a whole menu.
-            action->setVisible(item.Visible() && !item.Value().empty());
-            action->setEnabled(item.Enabled());
+            entry.action->setEnabled(entry.item->Enabled());
         }
-        synced_ = bar_->_Revision();
+    }
+
+    void UpdateFromWindow() {
+        if (Ref<Object> window = window_.lock()) {
+            Update(static_cast<Window&>(*window));
+        }
     }
 
     bool IsShortcut(const QKeyEvent& key) const {
@@ -235,49 +142,21 @@ class BarWidget final : public QMenuBar {
         }
     }
 
-    // Follows the window the bar sits on.
-    void Watch() {
-        QWidget* top = window();
-        if (top == watched_) {
-            return;
-        }
-        if (watched_) {
-            watched_->removeEventFilter(this);
-        }
-        watched_ = top == this ? nullptr : top;
-        if (watched_) {
-            watched_->installEventFilter(this);
-        }
-    }
-
     std::weak_ptr<Object> window_;
     Ref<MenuBar> bar_;
     std::vector<Entry> entries_;
-    std::vector<const MenuItem*> shape_;
-    uint64_t synced_ = ~uint64_t{0};
-    QPointer<QWidget> watched_;
 };
 
 }  // namespace
 
-QMenuBar* Build(Window& window, const Ref<MenuBar>& bar, QWidget* parent) {
-    if (!bar) {
-        return nullptr;
-    }
-    return new BarWidget(window, bar, parent);
+QMenuBar* Build(Window& window, const Ref<MenuBar>& bar, QWidget* top, bool drawn) {
+    return new BarWidget(window, bar, top, drawn);
 }
 
 void Update(Window& window, QMenuBar* menuBar) {
     if (auto* view = dynamic_cast<BarWidget*>(menuBar)) {
         view->Update(window);
     }
-}
-
-QAction* ActionFor(QMenuBar* menuBar, std::string_view itemName) {
-    if (menuBar == nullptr || itemName.empty()) {
-        return nullptr;
-    }
-    return menuBar->findChild<QAction*>(ToQString(itemName));
 }
 
 }  // namespace fw::menuview

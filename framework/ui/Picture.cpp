@@ -37,12 +37,7 @@ Picture::Picture() : impl_(std::make_unique<Impl>()) {}
 Picture::~Picture() = default;
 
 const ClassRecord& Picture::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Picture", [] {
-        ClassRecord r;
-        r.name = "Picture";
-        r.parent = &Object::StaticClass();
-        return r;
-    });
+    static const ClassRecord& record = RuntimeClassRecord("Picture", &Object::StaticClass());
     return record;
 }
 

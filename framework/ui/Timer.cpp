@@ -1,20 +1,16 @@
-#include "framework/ui/Control.h"
-
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
 #include <climits>
 
-#include "framework/ui/Window.h"
+#include "framework/ui/Control.h"
 #include "framework/ui/detail/ControlImpl.h"
 
 namespace fw {
 
 struct Timer::TimerImpl {
     int64_t period = 1000;
-    int64_t mode = 0;
-    // Started while a window owned it: once that window is gone, it stays silent.
-    bool owned = false;
+    RunModes mode = RunModes::Off;
     QTimer* clock = nullptr;  // made on the first start
 
     ~TimerImpl() {
@@ -25,41 +21,6 @@ struct Timer::TimerImpl {
             clock->deleteLater();
         }
     }
-
-    int Interval() const { return static_cast<int>(std::clamp<int64_t>(period, 0, INT_MAX)); }
-
-    void Start(Timer& owner) {
-        if (mode != 1 && mode != 2) {
-            if (clock != nullptr) {
-                clock->stop();
-            }
-            return;
-        }
-        if (QCoreApplication::instance() == nullptr) {
-            return;
-        }
-        owned = owned || owner.Window() != nullptr;
-        if (clock == nullptr) {
-            clock = new QTimer;
-            // A coarse timer may fire a little early; a period is a promise.
-            clock->setTimerType(Qt::PreciseTimer);
-            QObject::connect(clock, &QTimer::timeout, clock,
-                             [&owner] { owner.timer_->Fire(owner); });
-        }
-        clock->setSingleShot(mode == 1);
-        clock->start(Interval());
-    }
-
-    void Fire(Timer& owner) {
-        if (mode == 1) {
-            mode = 0;
-        }
-        if (owned && !owner.Window()) {
-            clock->stop();
-            return;
-        }
-        detail::DispatchEvent(owner.weak_from_this(), 0, {});
-    }
 };
 
 Timer::Timer() : timer_(std::make_unique<TimerImpl>()) {}
@@ -67,55 +28,53 @@ Timer::Timer() : timer_(std::make_unique<TimerImpl>()) {}
 Timer::~Timer() = default;
 
 const ClassRecord& Timer::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Timer", [] {
-        ClassRecord r;
-        r.name = "Timer";
-        r.parent = &Control::StaticClass();
-        r.events.push_back({0, "Action", "( Timer )"});
-        r.properties.emplace("Period", PropertyType::Integer);
-        r.properties.emplace("RunMode", PropertyType::Integer);
-        return r;
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("Timer", &Control::StaticClass(), [](ClassRecord& r) {
+            r.events.push_back(kAction);
+            r.properties.emplace("Period", PropertyType::Integer);
+            r.properties.emplace("RunMode", PropertyType::Integer);
+        });
     return record;
 }
-
-// A timer starts when its RunMode is set (its table does that).
-void Timer::Constructor() {}
 
 int64_t Timer::Period() const {
     return timer_->period;
 }
 
-void Timer::Period(int64_t milliseconds) {
-    timer_->period = milliseconds;
-    if (timer_->clock != nullptr && timer_->clock->isActive()) {
-        timer_->clock->start(timer_->Interval());
-    }
-}
-
-int64_t Timer::RunMode() const {
+Timer::RunModes Timer::RunMode() const {
     return timer_->mode;
 }
 
-void Timer::RunMode(int64_t mode) {
-    timer_->mode = mode;
-    timer_->Start(*this);
-}
-
+// Setting RunMode (the table's last entry) starts or stops the timer; it
+// fires once, then its mode is off again.
 void Timer::SetProperty(std::string_view name, const PropertyValue& value) {
-    if (name == "Period" || name == "RunMode") {
-        const auto* number = std::get_if<int64_t>(&value);
-        if (number == nullptr) {
-            throw PropertyTableException("Timer." + std::string(name) + " takes an Integer");
-        }
-        if (name == "Period") {
-            Period(*number);
-        } else {
-            RunMode(*number);
-        }
+    const auto* number = std::get_if<int64_t>(&value);
+    if (number == nullptr || (name != "Period" && name != "RunMode")) {
+        Control::SetProperty(name, value);
         return;
     }
-    Control::SetProperty(name, value);
+    TimerImpl& t = *timer_;
+    if (name == "Period") {
+        t.period = *number;
+        return;
+    }
+    t.mode = static_cast<RunModes>(*number) == RunModes::Single ? RunModes::Single : RunModes::Off;
+    if (t.clock == nullptr && t.mode == RunModes::Single &&
+        QCoreApplication::instance() != nullptr) {
+        t.clock = new QTimer;
+        t.clock->setSingleShot(true);
+        // A coarse timer may fire a little early; a period is a promise.
+        t.clock->setTimerType(Qt::PreciseTimer);
+        QObject::connect(t.clock, &QTimer::timeout, t.clock, [this] {
+            timer_->mode = RunModes::Off;
+            detail::DispatchEvent(weak_from_this(), kAction.number, {});
+        });
+    }
+    if (t.clock != nullptr) {
+        t.mode == RunModes::Single
+            ? t.clock->start(static_cast<int>(std::clamp<int64_t>(t.period, 0, INT_MAX)))
+            : t.clock->stop();
+    }
 }
 
 }  // namespace fw

@@ -26,23 +26,22 @@ namespace fw {
 struct Window::Impl {
     QPointer<QWidget> top;
     QPointer<QWidget> content;
+    // The bar drawn on the window when it has one of its own (menuBar), else
+    // the application's bar, kept hidden for its shortcuts.
     QPointer<QMenuBar> menuBarWidget;
     Ref<fw::MenuBar> menuBar;
     std::vector<std::pair<std::string, Ref<Object>>> controls;  // in the order added
     std::map<std::string, EventHandler, std::less<>> menuHandlers;
 
-    int64_t width = 600, height = 400, minimumWidth = 64, minimumHeight = 64;
-    int64_t maximumWidth = 32000, maximumHeight = 32000;
-    int64_t type = 0, macProcID = 0, defaultLocation = 0;
+    int64_t width = 600, height = 400, type = 0;
     std::string title;
-    bool hasCloseButton = true, hasMaximizeButton = true, hasMinimizeButton = true;
-    bool hasFullScreenButton = false, resizeable = true, composite = false, fullScreen = false;
-    bool visible = false, hasBackgroundColor = false, menuBarVisible = true, liveResize = false;
+    bool hasCloseButton = true, hasMinimizeButton = true, visible = false;
+    bool hasBackgroundColor = false, menuBarVisible = true;
     Color backgroundColor{0x00FFFFFF};
 
     bool constructorRan = false;  // Constructor is done with the window events
     bool built = false;           // Constructor has finished: Visible now shows and hides
-    bool placed = false, opened = false, closing = false, closed = false;
+    bool placed = false, opened = false, closed = false;
 };
 
 namespace {
@@ -50,29 +49,32 @@ namespace {
 using W = Window::Impl;
 using PT = PropertyType;
 
+// The windows' tables set every one of these; the ones without a member
+// change nothing that shows, since every window of the program has a fixed
+// size and the framework's placement.
 const detail::Field<W> kWindowFields[] = {
     {"Width", PT::Integer, &W::width},
     {"Height", PT::Integer, &W::height},
-    {"MinimumWidth", PT::Integer, &W::minimumWidth},
-    {"MinimumHeight", PT::Integer, &W::minimumHeight},
-    {"MaximumWidth", PT::Integer, &W::maximumWidth},
-    {"MaximumHeight", PT::Integer, &W::maximumHeight},
+    {"MinimumWidth", PT::Integer},
+    {"MinimumHeight", PT::Integer},
+    {"MaximumWidth", PT::Integer},
+    {"MaximumHeight", PT::Integer},
     {"Type", PT::Integer, &W::type},
     {"Title", PT::String, &W::title},
     {"HasCloseButton", PT::Boolean, &W::hasCloseButton},
-    {"HasMaximizeButton", PT::Boolean, &W::hasMaximizeButton},
+    {"HasMaximizeButton", PT::Boolean},
     {"HasMinimizeButton", PT::Boolean, &W::hasMinimizeButton},
-    {"HasFullScreenButton", PT::Boolean, &W::hasFullScreenButton},
-    {"Resizeable", PT::Boolean, &W::resizeable},
-    {"Composite", PT::Boolean, &W::composite},
-    {"MacProcID", PT::Integer, &W::macProcID},
-    {"FullScreen", PT::Boolean, &W::fullScreen},
-    {"DefaultLocation", PT::Integer, &W::defaultLocation},
+    {"HasFullScreenButton", PT::Boolean},
+    {"Resizeable", PT::Boolean},
+    {"Composite", PT::Boolean},
+    {"MacProcID", PT::Integer},
+    {"FullScreen", PT::Boolean},
+    {"DefaultLocation", PT::Integer},
     {"Visible", PT::Boolean, &W::visible},
     {"HasBackgroundColor", PT::Boolean, &W::hasBackgroundColor},
     {"BackgroundColor", PT::Color, &W::backgroundColor},
     {"MenuBarVisible", PT::Boolean, &W::menuBarVisible},
-    {"LiveResize", PT::Boolean, &W::liveResize},
+    {"LiveResize", PT::Boolean},
 };
 
 // The live windows, held until they are closed. Never destroyed: windows still
@@ -138,7 +140,7 @@ class ContentWidget final : public QWidget {
 
 Qt::WindowFlags Flags(const W& d) {
     Qt::WindowFlags flags = Qt::Window;
-    if (d.type == 2) {
+    if (d.type == static_cast<int64_t>(Window::Types::PlainBox)) {
         return flags | Qt::FramelessWindowHint;  // no title bar, no close button
     }
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
@@ -147,12 +149,6 @@ Qt::WindowFlags Flags(const W& d) {
     }
     if (d.hasMinimizeButton) {
         flags |= Qt::WindowMinimizeButtonHint;
-    }
-    if (d.hasMaximizeButton && d.resizeable) {
-        flags |= Qt::WindowMaximizeButtonHint;
-    }
-    if (d.hasFullScreenButton && d.resizeable) {
-        flags |= Qt::WindowFullscreenButtonHint;
     }
     return flags;
 }
@@ -175,20 +171,9 @@ void ApplyFrame(W& d) {
     top->setWindowTitle(QString::fromStdString(d.title));
 
     auto* layout = static_cast<QVBoxLayout*>(top->layout());
-    const QSize size(ClampSize(d.width), ClampSize(d.height));
-    if (!d.resizeable) {
-        content->setFixedSize(size);
-        layout->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize it
-    } else {
-        layout->setSizeConstraint(QLayout::SetDefaultConstraint);
-        content->setMinimumSize(ClampSize(d.minimumWidth), ClampSize(d.minimumHeight));
-        content->setMaximumSize(ClampSize(d.maximumWidth), ClampSize(d.maximumHeight));
-        const int barHeight =
-            d.menuBarWidget && d.menuBarVisible ? d.menuBarWidget->sizeHint().height() : 0;
-        content->resize(size);
-        top->resize(size.width(), size.height() + barHeight);
-    }
-    if (d.menuBarWidget) {
+    content->setFixedSize(ClampSize(d.width), ClampSize(d.height));
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize it
+    if (d.menuBar && d.menuBarWidget) {
         d.menuBarWidget->setVisible(d.menuBarVisible);
     }
     content->setAutoFillBackground(d.hasBackgroundColor);
@@ -213,6 +198,11 @@ void EnsureWidgets(Window& window) {
     layout->addWidget(content);
     d.top = top;
     d.content = content;
+    // The application's bar serves every window: until the window sets a bar
+    // of its own, the application's shortcuts work in it.
+    if (Ref<Application> app = App(); app && app->MenuBar()) {
+        d.menuBarWidget = menuview::Build(window, app->MenuBar(), top, false);
+    }
     ApplyFrame(d);
 }
 
@@ -307,15 +297,12 @@ Window::~Window() {
 }
 
 const ClassRecord& Window::StaticClass() {
-    static const ClassRecord& record = RuntimeClassRecord("Window", [] {
-        ClassRecord r;
-        r.name = "Window";
-        r.parent = &Object::StaticClass();
-        for (const auto& field : kWindowFields) {
-            r.properties.emplace(std::string(field.name), field.type);
-        }
-        return r;
-    });
+    static const ClassRecord& record =
+        RuntimeClassRecord("Window", &Object::StaticClass(), [](ClassRecord& r) {
+            for (const auto& field : kWindowFields) {
+                r.properties.emplace(std::string(field.name), field.type);
+            }
+        });
     return record;
 }
 
@@ -379,27 +366,14 @@ bool Window::Visible() const {
 
 void Window::Close() {
     Impl& d = *impl_;
-    if (d.closed || d.closing) {
+    if (d.closed) {
         return;
     }
     Ref<Object> keep = weak_from_this().lock();  // Discard drops the live reference
-    d.closing = true;
-    try {
-        if (detail::IsTrue(RaiseClassEvent(*this, "CancelClose"))) {
-            d.closing = false;
-            return;
-        }
-    } catch (...) {
-        d.closing = false;
-        throw;
-    }
-    try {
-        RaiseClassEvent(*this, "Close");
-    } catch (...) {
-        Discard(*this);
-        throw;
-    }
+    // Gone before Close runs: a handler that ends the application finds no
+    // window left to close again.
     Discard(*this);
+    RaiseClassEvent(*this, "Close");
 }
 
 Ref<fw::MenuBar> Window::MenuBar() const {
@@ -422,23 +396,14 @@ void Window::MenuBar(const Ref<fw::MenuBar>& bar) {
         d.menuBarWidget = nullptr;
     }
     if (bar) {
-        QMenuBar* widget = menuview::Build(*this, bar, d.top);
-        layout->setMenuBar(widget);
-        d.menuBarWidget = widget;
+        d.menuBarWidget = menuview::Build(*this, bar, d.top, true);
+        layout->setMenuBar(d.menuBarWidget);
     }
     ApplyFrame(d);
 }
 
 std::string Window::Title() const {
     return impl_->title;
-}
-
-int64_t Window::Width() const {
-    return impl_->content ? impl_->content->width() : impl_->width;
-}
-
-int64_t Window::Height() const {
-    return impl_->content ? impl_->content->height() : impl_->height;
 }
 
 void Window::_AddControl(std::string_view name, const Ref<Object>& control) {

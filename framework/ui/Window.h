@@ -2,8 +2,8 @@
 // Windows: top-level windows built from a property table, owning their controls
 // by name. A window class answers window events through its class record's
 // handlers ("Layout", "CreateControls", "AddMenuHandlers", "Open", "Close",
-// "CancelClose", "EnableMenuItems", "KeyDown", "MouseDown"); the framework
-// raises them with RaiseClassEvent.
+// "EnableMenuItems", "KeyDown", "MouseDown"); the framework raises them with
+// RaiseClassEvent.
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,6 +24,12 @@ class Window : public Object {
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
 
+    // The kinds of window (property Type): a document window with a title bar,
+    // and a plain box without any frame.
+    enum class Types : int64_t { Document = 0, PlainBox = 2 };
+    // Where a window first appears (property DefaultLocation).
+    enum class Locations : int64_t { Default = 0 };
+
     // Builds the window: raises Layout, CreateControls and AddMenuHandlers (with
     // the window as its argument), then shows the window when its table said
     // Visible. The window is then live: _GetImplicitWindow finds it by its class
@@ -34,8 +40,8 @@ class Window : public Object {
     void Show();
     void Hide();
     bool Visible() const;
-    // Closes the window as its close button does: raises CancelClose (true keeps
-    // the window open) and Close; the window is then gone.
+    // Closes the window as its close button does: raises Close; the window is
+    // then gone.
     void Close();
 
     // The menu bar above the content area; the content area keeps its size.
@@ -43,9 +49,6 @@ class Window : public Object {
     void MenuBar(const Ref<fw::MenuBar>& bar);
 
     std::string Title() const;
-    // Content-area size in points.
-    int64_t Width() const;
-    int64_t Height() const;
 
     // A new control of class C owned by this window, not yet constructed.
     template <class C>

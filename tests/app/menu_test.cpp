@@ -66,8 +66,8 @@ TEST(MenuTest, EveryItemInItsPlaceAsTheUserSeesIt) {
     // Four menus left to right; Apple and the last one stay empty.
     auto children = [](const fw::MenuItem& menu) {
         std::vector<std::string> names;
-        for (int64_t i = 0; i < menu.Count(); ++i) {
-            names.push_back(menu.Item(i)->Name());
+        for (const auto& item : menu._Children()) {
+            names.push_back(item->Name());
         }
         return names;
     };

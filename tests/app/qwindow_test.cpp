@@ -53,8 +53,8 @@ class QwindowTest : public testing::Test {
 TEST_F(QwindowTest, FixedWindowFilledByItsText) {
     QwindowRef w = ShowInformation();
     EXPECT_EQ(w->Title(), "Information");
-    EXPECT_EQ(w->Width(), 475);
-    EXPECT_EQ(w->Height(), 400);
+    EXPECT_EQ(testsupport::ContentWidget(*w)->width(), 475);
+    EXPECT_EQ(testsupport::ContentWidget(*w)->height(), 400);
 
     QWidget* top = testsupport::WindowWidget(*w);
     ASSERT_NE(top, nullptr);
@@ -64,10 +64,10 @@ TEST_F(QwindowTest, FixedWindowFilledByItsText) {
     EXPECT_TRUE(top->windowFlags().testFlag(Qt::WindowCloseButtonHint));
 
     auto qfld = w->Qfld();
-    EXPECT_EQ(qfld->Left(), -1);
-    EXPECT_EQ(qfld->Top(), -1);
-    EXPECT_EQ(qfld->Width(), 476);
-    EXPECT_EQ(qfld->Height(), 398);
+    EXPECT_EQ(testsupport::Place(*qfld).x(), -1);
+    EXPECT_EQ(testsupport::Place(*qfld).y(), -1);
+    EXPECT_EQ(testsupport::Place(*qfld).width(), 476);
+    EXPECT_EQ(testsupport::Place(*qfld).height(), 398);
     QPlainTextEdit* editor = Editor(w);
     ASSERT_NE(editor, nullptr);
     EXPECT_TRUE(editor->isVisible());
@@ -133,7 +133,8 @@ TEST_F(QwindowTest, SecondClickShowsTheSameWindowWithItsEdits) {
 TEST_F(QwindowTest, AfterClosingAClickGivesAFreshText) {
     QwindowRef first = ShowInformation();
     const std::string initial = first->Qfld()->Text();
-    first->Qfld()->Text("Edited");
+    QTest::keyClicks(testsupport::Widget(*first->Qfld()), "Edited");
+    ASSERT_NE(first->Qfld()->Text(), initial);
     first->Close();
     EXPECT_EQ(fw::_GetImplicitWindow("Qwindow.Qwindow"), nullptr);
 

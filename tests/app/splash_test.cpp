@@ -63,8 +63,8 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
     SplashRef splash = FreshSplash(clock);
     EXPECT_EQ(SplashWnd(), splash);
     EXPECT_TRUE(Shown(splash));
-    EXPECT_EQ(splash->Width(), 350);
-    EXPECT_EQ(splash->Height(), 200);
+    EXPECT_EQ(testsupport::ContentWidget(*splash)->width(), 350);
+    EXPECT_EQ(testsupport::ContentWidget(*splash)->height(), 200);
     EXPECT_EQ(splash->Title(), "");
     EXPECT_EQ(splash->MenuBar(), nullptr);
 
@@ -87,10 +87,10 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
     };
     for (const Place& p : places) {
         SCOPED_TRACE(p.name);
-        EXPECT_EQ(p.control->Left(), p.left);
-        EXPECT_EQ(p.control->Top(), p.top);
-        EXPECT_EQ(p.control->Width(), p.width);
-        EXPECT_EQ(p.control->Height(), p.height);
+        EXPECT_EQ(testsupport::Place(*p.control).x(), p.left);
+        EXPECT_EQ(testsupport::Place(*p.control).y(), p.top);
+        EXPECT_EQ(testsupport::Place(*p.control).width(), p.width);
+        EXPECT_EQ(testsupport::Place(*p.control).height(), p.height);
         EXPECT_TRUE(testsupport::Widget(*p.control)->isVisible());
     }
 
@@ -113,7 +113,7 @@ TEST(SplashTest, WhiteBorderlessWindowWithTitleCurveAndNotice) {
     ASSERT_NE(timer, nullptr);
     EXPECT_EQ(timer->Class().name, "SplashWnd._wrapper_Timer1");
     EXPECT_EQ(timer->Period(), 4000);
-    EXPECT_EQ(timer->RunMode(), 1);
+    EXPECT_EQ(timer->RunMode(), fw::Timer::RunModes::Single);
     ASSERT_NE(timer->mWindow, nullptr);
     EXPECT_EQ(timer->mWindow->Value(), splash);
 }

@@ -12,13 +12,10 @@ constexpr const char* kClickSig = "( Button, Integer, Integer ) as Boolean";
 class Button : public fw::Object {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Test.Button", [] {
-            fw::ClassRecord r;
-            r.name = "Test.Button";
-            r.parent = &fw::Object::StaticClass();
-            r.events = {{15, "Action", kActionSig}, {9, "KeyDown", kKeySig}};
-            return r;
-        });
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "Test.Button", &fw::Object::StaticClass(), [](fw::ClassRecord& r) {
+                r.events = {{15, "Action", kActionSig}, {9, "KeyDown", kKeySig}};
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }
@@ -28,13 +25,10 @@ class Button : public fw::Object {
 class RoundButton : public Button {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Test.RoundButton", [] {
-            fw::ClassRecord r;
-            r.name = "Test.RoundButton";
-            r.parent = &Button::StaticClass();
-            r.events = {{21, "MouseDown", kClickSig}};
-            return r;
-        });
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "Test.RoundButton", &Button::StaticClass(), [](fw::ClassRecord& r) {
+                r.events = {{21, "MouseDown", kClickSig}};
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }
@@ -43,13 +37,10 @@ class RoundButton : public Button {
 class Form : public fw::Object {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Test.Form", [] {
-            fw::ClassRecord r;
-            r.name = "Test.Form";
-            r.parent = &fw::Object::StaticClass();
-            r.handlers.emplace("Open", fw::MethodHandler(&Form::Event_Open));
-            return r;
-        });
+        static const fw::ClassRecord& record =
+            fw::RuntimeClassRecord("Test.Form", &fw::Object::StaticClass(), [](fw::ClassRecord& r) {
+                r.handlers.emplace("Open", fw::MethodHandler(&Form::Event_Open));
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }
@@ -76,12 +67,8 @@ class Form : public fw::Object {
 class PlainForm : public Form {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Test.PlainForm", [] {
-            fw::ClassRecord r;
-            r.name = "Test.PlainForm";
-            r.parent = &Form::StaticClass();
-            return r;
-        });
+        static const fw::ClassRecord& record =
+            fw::RuntimeClassRecord("Test.PlainForm", &Form::StaticClass());
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }

