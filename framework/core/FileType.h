@@ -1,7 +1,6 @@
 #pragma once
 // Declared document types. A type registers itself with the runtime the first
-// time it is converted to a String; changing a field of a registered type
-// withdraws the registration first.
+// time it is converted to a String.
 #include <string>
 #include <vector>
 
@@ -13,31 +12,28 @@ class FileType : public Object {
   public:
     static const ClassRecord& StaticClass();
     const ClassRecord& Class() const override { return StaticClass(); }
-    ~FileType() override;
 
     const std::string& Name() const { return name_; }
-    void Name(const std::string& v);
+    void Name(const std::string& v) { name_ = v; }
     const std::string& Extensions() const { return extensions_; }
-    void Extensions(const std::string& v);
+    void Extensions(const std::string& v) { extensions_ = v; }
     const std::string& MacType() const { return macType_; }
-    void MacType(const std::string& v);
+    void MacType(const std::string& v) { macType_ = v; }
     const std::string& MacCreator() const { return macCreator_; }
-    void MacCreator(const std::string& v);
+    void MacCreator(const std::string& v) { macCreator_ = v; }
     const std::string& MimeType() const { return mimeType_; }
-    void MimeType(const std::string& v);
+    void MimeType(const std::string& v) { mimeType_ = v; }
     bool Imported() const { return imported_; }
-    void Imported(bool v);
+    void Imported(bool v) { imported_ = v; }
     const std::string& ConformsTo() const { return conformsTo_; }
-    void ConformsTo(const std::string& v);
+    void ConformsTo(const std::string& v) { conformsTo_ = v; }
     const std::string& UTI() const { return uti_; }
-    void UTI(const std::string& v);
 
     bool Registered() const { return registered_; }
-    // The String conversion: registers the type once, returns its Name.
+    // The String conversion: registers the type the first time, returns its Name.
     std::string ToString();
 
   private:
-    void Withdraw();
     std::string name_, extensions_, macType_, macCreator_, mimeType_, conformsTo_, uti_;
     bool imported_ = false;
     bool registered_ = false;
@@ -51,7 +47,6 @@ struct RegisteredFileType {
 void RuntimeRegisterFileType(const std::string& name, const std::string& creator,
                              const std::string& type, const std::string& extensions,
                              const std::string& uti);
-void RuntimeUnregisterFileType(const std::string& name);
 // The types registered so far, in the order of registration.
 const std::vector<RegisteredFileType>& RuntimeRegisteredFileTypes();
 

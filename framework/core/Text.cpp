@@ -110,58 +110,35 @@ double Val(std::string_view text) {
     return negative ? -value : value;
 }
 
-// The mask: literal text, then one run of placeholders, then literal text.
-// In the run, '0' is a digit always written, '#' a digit written only when
-// needed, '.' the decimal point (at most one) and ',' before the point asks for
-// thousands separators. After the run, further placeholder characters are
-// literal. A '+' in the literal text is replaced by the value's sign, a '-' by
-// "-" for negative values and nothing else; without either, a negative value
-// gets "-" right before its digits. The value is rounded half away from zero
-// at the last decimal the mask writes; digits before the point are written
-// whenever the value needs them. A value that rounds to zero never gets a
-// minus sign. NaN and the infinities write "?": they are no numbers, and the
-// caller's screen must never show "nan" or "inf".
+// The mask: digits before its '.' ('0' always written, '#' only when needed),
+// then a '0' for each decimal, as in the result field's ".0000". The value is
+// rounded half away from zero at the last decimal; digits before the point are
+// written whenever the value needs them. A value that rounds to zero never
+// gets a minus sign. NaN and the infinities write "?": they are no numbers,
+// and the screen must never show "nan" or "inf".
 std::string Format(double value, std::string_view mask) {
     if (!std::isfinite(value)) {
         return "?";
     }
-    const std::size_t runStart = std::min(mask.find_first_of("#0.,"), mask.size());
-    std::size_t runEnd = runStart;
-    std::size_t point = std::string_view::npos;
-    for (; runEnd < mask.size(); ++runEnd) {
-        const char c = mask[runEnd];
-        if (c == '.' && point == std::string_view::npos) {
-            point = runEnd;
-        } else if (c != '#' && c != '0' && c != ',') {
-            break;
-        }
-    }
-    const std::string_view prefix = mask.substr(0, runStart);
-    const std::string_view suffix = mask.substr(runEnd);
-    const std::string_view intMask =
-        mask.substr(runStart, (point == std::string_view::npos ? runEnd : point) - runStart);
-    const std::string_view fracMask = point == std::string_view::npos
-                                          ? std::string_view{}
-                                          : mask.substr(point + 1, runEnd - point - 1);
-    const auto intRequired = static_cast<std::size_t>(std::ranges::count(intMask, '0'));
-    const bool grouped = intMask.find(',') != std::string_view::npos;
-    const auto fracRequired = static_cast<std::size_t>(std::ranges::count(fracMask, '0'));
-    const auto fracShown = static_cast<std::size_t>(std::ranges::count(fracMask, '0') +
-                                                    std::ranges::count(fracMask, '#'));
-
     // The exact decimal expansion of |value|: every double's expansion ends
     // within 1074 decimals, so rounding it here by hand is exact.
     constexpr int kExactDecimals = 1074;
+    const std::size_t point = std::min(mask.find('.'), mask.size());
+    const auto intRequired =
+        static_cast<std::size_t>(std::ranges::count(mask.substr(0, point), '0'));
+    const std::size_t decimals =
+        point < mask.size() ? std::min<std::size_t>(mask.size() - point - 1, kExactDecimals - 1)
+                            : 0;
+
     char buffer[std::numeric_limits<double>::max_exponent10 + kExactDecimals + 16];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::fixed, kExactDecimals);
     const std::string_view exact(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const std::size_t dot = exact.find('.');
     std::string digits(exact.substr(0, dot));
-    std::string fraction(exact.substr(dot + 1));
-    fraction.resize(std::max(fraction.size(), fracShown + 1), '0');
-    digits += fraction.substr(0, fracShown);
-    if (fraction[fracShown] >= '5') {
+    const std::string_view fraction = exact.substr(dot + 1);
+    digits += fraction.substr(0, decimals);
+    if (fraction[decimals] >= '5') {
         std::size_t k = digits.size();
         while (k > 0 && digits[k - 1] == '9') {
             digits[--k] = '0';
@@ -173,51 +150,17 @@ std::string Format(double value, std::string_view mask) {
         }
     }
     const bool isZero = digits.find_first_not_of('0') == std::string::npos;
-    std::string intPart = digits.substr(0, digits.size() - fracShown);
-    std::string fracPart = digits.substr(digits.size() - fracShown);
-
+    std::string out = std::signbit(value) && !isZero ? "-" : "";
+    std::string intPart = digits.substr(0, digits.size() - decimals);
     intPart.erase(0, std::min(intPart.find_first_not_of('0'), intPart.size()));
     if (intPart.size() < intRequired) {
         intPart.insert(0, intRequired - intPart.size(), '0');
     }
-    if (grouped) {
-        for (std::size_t k = intPart.size(); k > 3; k -= 3) {
-            intPart.insert(k - 3, 1, ',');
-        }
+    out += intPart;
+    if (decimals > 0) {
+        out += '.';
+        out += digits.substr(digits.size() - decimals);
     }
-    while (fracPart.size() > fracRequired && fracPart.back() == '0') {
-        fracPart.pop_back();
-    }
-    std::string number = intPart;
-    if (!fracPart.empty()) {
-        number += '.';
-        number += fracPart;
-    }
-
-    const bool negative = std::signbit(value) && !isZero;
-    const bool signPlaced = prefix.find_first_of("+-") != std::string_view::npos ||
-                            suffix.find_first_of("+-") != std::string_view::npos;
-    auto literal = [negative](std::string_view text) {
-        std::string out;
-        for (char c : text) {
-            if (c == '+') {
-                out += negative ? '-' : '+';
-            } else if (c == '-') {
-                if (negative) {
-                    out += '-';
-                }
-            } else {
-                out += c;
-            }
-        }
-        return out;
-    };
-    std::string out = literal(prefix);
-    if (negative && !signPlaced) {
-        out += '-';
-    }
-    out += number;
-    out += literal(suffix);
     return out;
 }
 

@@ -223,8 +223,8 @@ void _UnhandledException(std::exception_ptr error) {
         const std::string text = "Unhandled exception " + Describe(error);
         std::fprintf(stderr, "%s\n", text.c_str());
         std::fflush(stderr);
-        // While one report is on screen, further ones (a repeating timer that
-        // keeps failing) go to standard error only.
+        // While one report is on screen, further ones (a handler failing again
+        // under the open box) go to standard error only.
         if (!state.reporting && !state.finalizing && OnGuiThread()) {
             state.reporting = true;
             MsgBox(text);

@@ -43,7 +43,6 @@ TEST(FileTypesTest, RegistersTextOnceWhenInitialized) {
     ASSERT_EQ(after.size(), 2u);
     EXPECT_EQ(after[0].name, "text");
     EXPECT_EQ(after[1].name, "probe");
-    fw::RuntimeUnregisterFileType("probe");
     EXPECT_EQ(FileTypes::Text(), text);
 }
 

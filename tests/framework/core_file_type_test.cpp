@@ -1,7 +1,8 @@
-// Declared file types: registered once, withdrawn when a field changes or the type is gone.
+// Declared file types: registered once, by the String conversion.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string>
+#include <vector>
 
 #include "framework/core/FileType.h"
 
@@ -42,53 +43,6 @@ TEST(FileType, StringConversionRegistersOnce) {
     EXPECT_EQ(entry.type, "TEXT");
     EXPECT_EQ(entry.extensions, "");
     EXPECT_EQ(entry.uti, "");
-    type.reset();
-    EXPECT_TRUE(RegisteredNames().empty());
-}
-
-TEST(FileType, SettingAnyFieldWithdrawsTheRegistration) {
-    auto type = TextType();
-    const std::pair<const char*, std::function<void()>> setters[] = {
-        {"Name", [&] { type->Name("text"); }},
-        {"Extensions", [&] { type->Extensions("txt"); }},
-        {"MacType", [&] { type->MacType("TEXT"); }},
-        {"MacCreator", [&] { type->MacCreator("R*ch"); }},
-        {"MimeType", [&] { type->MimeType("text/plain"); }},
-        {"Imported", [&] { type->Imported(false); }},
-        {"ConformsTo", [&] { type->ConformsTo("public.text"); }},
-        {"UTI", [&] { type->UTI("public.plain-text"); }},
-    };
-    for (const auto& [field, set] : setters) {
-        SCOPED_TRACE(field);
-        type->ToString();
-        ASSERT_EQ(RegisteredNames(), std::vector<std::string>{"text"});
-        set();
-        EXPECT_FALSE(type->Registered());
-        EXPECT_TRUE(RegisteredNames().empty());
-    }
-    type->ToString();
-    EXPECT_EQ(fw::RuntimeRegisteredFileTypes()[0].extensions, "txt");
-    EXPECT_EQ(fw::RuntimeRegisteredFileTypes()[0].uti, "public.plain-text");
-    type->Name("plain");  // withdraws the old name, not the new one
-    EXPECT_TRUE(RegisteredNames().empty());
-    type->ToString();
-    EXPECT_EQ(RegisteredNames(), std::vector<std::string>{"plain"});
-}
-
-TEST(FileType, TypesRegisterInOrder) {
-    auto a = fw::RuntimeNewObject<fw::FileType>();
-    auto b = fw::RuntimeNewObject<fw::FileType>();
-    a->Name("a");
-    b->Name("b");
-    b->ToString();
-    a->ToString();
-    EXPECT_EQ(RegisteredNames(), (std::vector<std::string>{"b", "a"}));
-    b->MacType("BBBB");
-    b->ToString();
-    EXPECT_EQ(RegisteredNames(), (std::vector<std::string>{"a", "b"}));
-    a.reset();
-    b.reset();
-    EXPECT_TRUE(RegisteredNames().empty());
 }
 
 }  // namespace
