@@ -11,15 +11,14 @@ fw::Ref<fw::FileType> Text() {
 
 void _Initialize() {
     pText = fw::RuntimeNewObject<fw::FileType>();
-    // Each step reaches the type afresh; the cast raises NilObjectException for nil.
-    auto type = [] { return fw::RuntimeCheckCast<fw::FileType>(pText); };
-    type()->Name("text");
-    type()->Extensions("");
-    type()->MacType("TEXT");
-    type()->MacCreator("R*ch");
-    type()->MimeType("");
-    type()->Imported(true);
-    type()->ConformsTo("");
+    fw::Ref<fw::FileType> type = fw::RuntimeCheckCast<fw::FileType>(pText);
+    type->Name("text");
+    type->Extensions("");
+    type->MacType("TEXT");
+    type->MacCreator("R*ch");
+    type->MimeType("");
+    type->Imported(true);
+    type->ConformsTo("");
     pAllFileTypes.push_back(pText);
     // The String conversion is what registers the type with the runtime.
     (void)fw::RuntimeCheckCast<fw::FileType>(Text())->ToString();

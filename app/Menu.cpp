@@ -13,9 +13,8 @@ const fw::ClassRecord& Menu::StaticClass() {
 
 namespace {
 
-// Makes one item and sets its properties in the order every item of the bar
-// follows. No shortcut (nullopt) leaves the shortcut untouched, as the Edit
-// menu's separator needs.
+// Makes one item of the bar. No shortcut (nullopt) leaves the shortcut unset,
+// as the Edit menu's separator needs.
 template <class C>
 fw::Ref<C> NewItem(std::string_view name, bool autoEnabled, std::string_view caption,
                    std::optional<std::string_view> shortcut) {
@@ -31,8 +30,8 @@ fw::Ref<C> NewItem(std::string_view name, bool autoEnabled, std::string_view cap
     return item;
 }
 
-// Appends item to the bar's top-level menu of that name, looked up afresh;
-// a missing menu is a nil object.
+// Appends item to the bar's top-level menu of that name; a missing menu is a
+// nil object.
 void AddToMenu(const fw::MenuBar& bar, std::string_view menuName,
                const fw::Ref<fw::MenuItem>& item) {
     fw::RuntimeCheckCast<fw::MenuItem>(bar.Child(menuName))->AddMenu(item);

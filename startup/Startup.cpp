@@ -10,7 +10,8 @@
 
 namespace {
 
-// The program's initialisers, run after the framework's own, in this order.
+// The program's initialisers, run after the framework's own, whose classes
+// the program's records name as parents.
 // clang-format off
 constexpr fw::Initializer kInitializers[] = {
     [] { FileTypes::pAllFileTypes = {}; },

@@ -2,12 +2,8 @@
 
 namespace fw::keys {
 
-bool IsCommand(const QKeyEvent& event) {
-    return event.modifiers().testFlag(Qt::ControlModifier);
-}
-
 std::optional<std::string> KeyDownText(const QKeyEvent& event) {
-    if (IsCommand(event)) {
+    if (event.modifiers().testFlag(Qt::ControlModifier)) {
         return std::nullopt;
     }
     switch (event.key()) {

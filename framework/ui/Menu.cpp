@@ -23,6 +23,18 @@ const ClassRecord& AppleMenuItem::StaticClass() {
     return record;
 }
 
+void MenuItem::Name(std::string_view value) {
+    name_ = std::string(value);
+}
+
+void MenuItem::Value(std::string_view value) {
+    value_ = std::string(value);
+}
+
+void MenuItem::Shortcut(std::string_view value) {
+    shortcut_ = std::string(value);
+}
+
 void MenuItem::AddMenu(const Ref<MenuItem>& item) {
     if (!item) {
         throw NilObjectException("nil menu item added to " + name_);

@@ -24,12 +24,12 @@ class MenuItem : public Object {
     virtual void Constructor() {}
 
     const std::string& Name() const { return name_; }
-    void Name(std::string_view value) { name_ = value; }
+    void Name(std::string_view value);
     // The caption.
     const std::string& Value() const { return value_; }
-    void Value(std::string_view value) { value_ = value; }
+    void Value(std::string_view value);
     const std::string& Shortcut() const { return shortcut_; }
-    void Shortcut(std::string_view value) { shortcut_ = value; }
+    void Shortcut(std::string_view value);
     bool AutoEnabled() const { return autoEnabled_; }
     void AutoEnabled(bool value) { autoEnabled_ = value; }
     bool Visible() const { return visible_; }
