@@ -100,4 +100,39 @@ TEST(MsgBox, TheKeyboardDismissesIt) {
     }
 }
 
+TEST(MsgBox, CtrlCCopiesTheText) {
+    const std::string text = "t must be between 0 and 999";
+    struct Case {
+        const char* where;
+        bool onText;          // the key goes to the text rather than the button
+        int selectionLength;  // 0: nothing selected
+        std::string copied;
+    };
+    const Case cases[] = {
+        {"OK button has the focus", false, 0, text},
+        {"text has the focus, nothing selected", true, 0, text},
+        {"text has the focus, part selected", true, 6, "t must"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.where);
+        QGuiApplication::clipboard()->setText("before");
+        WithMessageBox([&] { fw::MsgBox(text); },
+                       [&](QMessageBox& box) {
+                           QLabel* label = TextOf(box);
+                           ASSERT_NE(label, nullptr);
+                           QWidget* target = box.button(QMessageBox::Ok);
+                           if (c.onText) {
+                               label->setFocus();
+                               target = label;
+                               if (c.selectionLength > 0) {
+                                   label->setSelection(0, c.selectionLength);
+                               }
+                           }
+                           QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+                           box.done(0);
+                       });
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), c.copied);
+    }
+}
+
 }  // namespace
