@@ -36,7 +36,9 @@ class BarWidget final : public QMenuBar {
         if (!drawn) {
             hide();
             for (const Entry& entry : entries_) {
-                top->addAction(entry.action);
+                if (!entry.isMenu) {
+                    top->addAction(entry.action);
+                }
             }
         }
         top->installEventFilter(this);
@@ -47,7 +49,7 @@ class BarWidget final : public QMenuBar {
         // Every plain item starts disabled (auto-enabled ones enabled) and the
         // window enables what applies; menus themselves stay as they are.
         for (const Entry& entry : entries_) {
-            if (entry.item->_Children().empty() && !entry.isMenu) {
+            if (!entry.isMenu) {
                 entry.item->Enabled(entry.item->AutoEnabled());
             }
         }
