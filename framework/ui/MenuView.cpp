@@ -23,37 +23,29 @@ QKeySequence ToKeySequence(const std::string& shortcut) {
     return QKeySequence::fromString(keys, QKeySequence::PortableText);
 }
 
-class BarWidget final : public QMenuBar {
+class View final : public QObject {
   public:
-    BarWidget(Window& window, Ref<MenuBar> bar, QWidget* top, bool drawn)
-        : QMenuBar(top), window_(window.weak_from_this()), bar_(std::move(bar)) {
+    View(Window& window, Ref<MenuBar> bar, QWidget* top, QMenuBar* drawOn)
+        : QObject(drawOn != nullptr ? static_cast<QObject*>(drawOn) : top),
+          window_(window.weak_from_this()),
+          bar_(std::move(bar)) {
         for (const Ref<MenuItem>& menu : bar_->_Children()) {
-            QMenu* shown = addMenu(QString());
-            Add(menu, shown->menuAction());
-            connect(shown, &QMenu::aboutToShow, this, [this] { UpdateFromWindow(); });
-            Populate(*shown, *menu);
-        }
-        if (!drawn) {
-            hide();
-            for (const Entry& entry : entries_) {
-                if (!entry.isMenu) {
-                    top->addAction(entry.action);
+            if (drawOn == nullptr) {
+                for (const Ref<MenuItem>& item : menu->_Children()) {
+                    auto* action = new QAction(this);
+                    top->addAction(action);
+                    AddItem(item, action);
                 }
+                continue;
+            }
+            QMenu* shown = drawOn->addMenu(QString());
+            Add(menu, shown->menuAction());
+            connect(shown, &QMenu::aboutToShow, this, [this] { Update(); });
+            for (const Ref<MenuItem>& item : menu->_Children()) {
+                AddItem(item, shown->addAction(QString()));
             }
         }
         top->installEventFilter(this);
-        Sync();
-    }
-
-    void Update(Window& window) {
-        // Every plain item starts disabled (auto-enabled ones enabled) and the
-        // window enables what applies; menus themselves stay as they are.
-        for (const Entry& entry : entries_) {
-            if (!entry.isMenu) {
-                entry.item->Enabled(entry.item->AutoEnabled());
-            }
-        }
-        detail::DispatchClassEvent(window.weak_from_this(), "EnableMenuItems", {});
         Sync();
     }
 
@@ -61,9 +53,9 @@ class BarWidget final : public QMenuBar {
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride &&
             IsShortcut(*static_cast<QKeyEvent*>(event))) {
-            UpdateFromWindow();
+            Update();
         }
-        return QMenuBar::eventFilter(watched, event);
+        return QObject::eventFilter(watched, event);
     }
 
   private:
@@ -89,20 +81,17 @@ class BarWidget final : public QMenuBar {
         entries_.push_back({item, action, isMenu});
     }
 
-    void Populate(QMenu& menu, const MenuItem& parent) {
-        for (const Ref<MenuItem>& item : parent._Children()) {
-            QAction* action = menu.addAction(QString());
-            if (dynamic_cast<QuitMenuItem*>(item.get()) != nullptr) {
-                action->setMenuRole(QAction::QuitRole);
-            } else if (dynamic_cast<AppleMenuItem*>(item.get()) != nullptr) {
-                action->setMenuRole(QAction::AboutRole);
-            } else {
-                action->setMenuRole(QAction::NoRole);
-            }
-            std::weak_ptr<MenuItem> weakItem = item;
-            connect(action, &QAction::triggered, this, [this, weakItem] { Choose(weakItem); });
-            Add(item, action);
+    void AddItem(const Ref<MenuItem>& item, QAction* action) {
+        if (dynamic_cast<QuitMenuItem*>(item.get()) != nullptr) {
+            action->setMenuRole(QAction::QuitRole);
+        } else if (dynamic_cast<AppleMenuItem*>(item.get()) != nullptr) {
+            action->setMenuRole(QAction::AboutRole);
+        } else {
+            action->setMenuRole(QAction::NoRole);
         }
+        std::weak_ptr<MenuItem> weakItem = item;
+        connect(action, &QAction::triggered, this, [this, weakItem] { Choose(weakItem); });
+        Add(item, action);
     }
 
     void Sync() {
@@ -111,10 +100,16 @@ class BarWidget final : public QMenuBar {
         }
     }
 
-    void UpdateFromWindow() {
-        if (Ref<Object> window = window_.lock()) {
-            Update(static_cast<Window&>(*window));
+    // Every plain item starts disabled (auto-enabled ones enabled) and the
+    // window enables what applies; menus themselves stay as they are.
+    void Update() {
+        for (const Entry& entry : entries_) {
+            if (!entry.isMenu) {
+                entry.item->Enabled(entry.item->AutoEnabled());
+            }
         }
+        detail::DispatchClassEvent(window_, "EnableMenuItems", {});
+        Sync();
     }
 
     bool IsShortcut(const QKeyEvent& key) const {
@@ -151,14 +146,8 @@ class BarWidget final : public QMenuBar {
 
 }  // namespace
 
-QMenuBar* Build(Window& window, const Ref<MenuBar>& bar, QWidget* top, bool drawn) {
-    return new BarWidget(window, bar, top, drawn);
-}
-
-void Update(Window& window, QMenuBar* menuBar) {
-    if (auto* view = dynamic_cast<BarWidget*>(menuBar)) {
-        view->Update(window);
-    }
+QObject* Build(Window& window, const Ref<MenuBar>& bar, QWidget* top, QMenuBar* drawOn) {
+    return new View(window, bar, top, drawOn);
 }
 
 }  // namespace fw::menuview

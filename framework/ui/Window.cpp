@@ -26,9 +26,11 @@ namespace fw {
 struct Window::Impl {
     QPointer<QWidget> top;
     QPointer<QWidget> content;
-    // The bar drawn on the window when it has one of its own (menuBar), else
-    // the application's bar, kept hidden for its shortcuts.
+    // The bar drawn on the window when it has one of its own (menuBar); the
+    // view that shows that bar's items, or else the application's bar's
+    // shortcuts.
     QPointer<QMenuBar> menuBarWidget;
+    QPointer<QObject> menuView;
     Ref<fw::MenuBar> menuBar;
     std::vector<std::pair<std::string, Ref<Object>>> controls;  // in the order added
     std::map<std::string, EventHandler, std::less<>> menuHandlers;
@@ -173,7 +175,7 @@ void ApplyFrame(W& d) {
     auto* layout = static_cast<QVBoxLayout*>(top->layout());
     content->setFixedSize(ClampSize(d.width), ClampSize(d.height));
     layout->setSizeConstraint(QLayout::SetFixedSize);  // the user cannot resize it
-    if (d.menuBar && d.menuBarWidget) {
+    if (d.menuBarWidget) {
         d.menuBarWidget->setVisible(d.menuBarVisible);
     }
     content->setAutoFillBackground(d.hasBackgroundColor);
@@ -201,7 +203,7 @@ void EnsureWidgets(Window& window) {
     // The application's bar serves every window: until the window sets a bar
     // of its own, the application's shortcuts work in it.
     if (Ref<Application> app = App(); app && app->MenuBar()) {
-        d.menuBarWidget = menuview::Build(window, app->MenuBar(), top, false);
+        d.menuView = menuview::Build(window, app->MenuBar(), top, nullptr);
     }
     ApplyFrame(d);
 }
@@ -388,15 +390,21 @@ void Window::MenuBar(const Ref<fw::MenuBar>& bar) {
         return;
     }
     auto* layout = static_cast<QVBoxLayout*>(d.top->layout());
+    if (d.menuView) {
+        // Its shortcuts go at once; the view itself may be running this.
+        for (QAction* action : d.menuView->findChildren<QAction*>()) {
+            d.top->removeAction(action);
+        }
+        d.menuView->deleteLater();
+    }
     if (d.menuBarWidget) {
-        // The old bar may be the one whose item is running this.
         layout->setMenuBar(nullptr);
         d.menuBarWidget->hide();
         d.menuBarWidget->deleteLater();
-        d.menuBarWidget = nullptr;
     }
     if (bar) {
-        d.menuBarWidget = menuview::Build(*this, bar, d.top, true);
+        d.menuBarWidget = new QMenuBar(d.top);
+        d.menuView = menuview::Build(*this, bar, d.top, d.menuBarWidget);
         layout->setMenuBar(d.menuBarWidget);
     }
     ApplyFrame(d);

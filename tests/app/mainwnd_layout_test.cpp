@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QWidget>
 #include <functional>
@@ -18,7 +19,6 @@
 #include "app/Menu.h"
 #include "app/Pictures.h"
 #include "framework/core/Delegate.h"
-#include "framework/ui/detail/MenuView.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
@@ -267,7 +267,9 @@ TEST_F(MainWndLayout, SharesTheMenuBarAndEnablesAboutOnly) {
     EXPECT_TRUE(bar->isVisible());
 
     // What happens when a person opens a menu.
-    fw::menuview::Update(*w, bar);
+    QMenu* edit = testsupport::MenuAction(*w, "UntitledMenu0")->menu();
+    edit->popup(QPoint(0, 0));
+    edit->hide();
     QAction* about = testsupport::MenuAction(*w, "About");
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->text().toStdString(), "About Quenvale");

@@ -1,5 +1,5 @@
 #pragma once
-// The real menu bar that shows a MenuBar's items for one window.
+// What shows a MenuBar's items for one window.
 #include <QMenuBar>
 
 #include "framework/ui/Menu.h"
@@ -7,17 +7,14 @@
 
 namespace fw::menuview {
 
-// Makes the menu bar widget that shows bar for window, as a child of the
-// window's top-level widget top. Its actions take the items' captions and
-// shortcuts; before a menu opens, and before a key tries one of its shortcuts,
-// the items are brought up to date (Update); a chosen item runs the window's
-// handler for its name, and a QuitMenuItem quits with 0. drawn: the window
-// lays the bar out above its content area; otherwise the bar stays hidden and
-// its shortcuts work through top.
-QMenuBar* Build(Window& window, const Ref<MenuBar>& bar, QWidget* top, bool drawn);
-
-// Disables every item that is not auto-enabled, raises the window's
-// EnableMenuItems event and copies the items' states to the actions.
-void Update(Window& window, QMenuBar* menuBar);
+// Shows bar's items for window. With drawOn, a menu bar widget on the window's
+// top-level widget top, the items fill its menus; without, they are only
+// actions of top, whose shortcuts work while the window is active. The actions
+// take the items' captions and shortcuts; before a menu opens, and before a
+// key tries one of the shortcuts, every item that is not auto-enabled is
+// disabled, the window's EnableMenuItems event runs and the actions follow the
+// items' states. A chosen item runs the window's handler for its name; a
+// QuitMenuItem quits with 0. Returns the view, a child of drawOn or of top.
+QObject* Build(Window& window, const Ref<MenuBar>& bar, QWidget* top, QMenuBar* drawOn);
 
 }  // namespace fw::menuview
