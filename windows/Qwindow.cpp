@@ -33,8 +33,8 @@ constexpr std::array<std::string_view, 14> kInformationLines = {
     "",
     "This program calculates the probability of Z, t, F, and Chi-square statistics.",
     "",
-    "Z probability is based on the ZKERCOOK routine from: Algorithms for fast and precise "
-    "computation of the normal integral (1989). Behavior Research Methods, Instruments, & "
+    "Z probability is based on the ZKERCOOK routine from: (1989). Algorithms for fast and "
+    "precise computation of the normal integral. Behavior Research Methods, Instruments, & "
     "Computers, 21, 447-454.",
     "",
     "t probability is based on Algorithm 8.7, F probability on Algorithm 8.11, and Chi-square "
