@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionFrame>
 #include <utility>
 
 #include "framework/ui/Control.h"
@@ -101,9 +102,22 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
         }
         SetColors(this, {{QPalette::Text, d.textColor}, {QPalette::Base, d.backgroundColor}});
         setAttribute(Qt::WA_MacShowFocusRect, d.allowFocusRing);
+        if (focusRing_ != d.allowFocusRing) {
+            focusRing_ = d.allowFocusRing;
+            update();
+        }
     }
 
   protected:
+    // Styles draw the focus frame as part of the field's frame: a field without
+    // one draws its frame as if it had no focus.
+    void initStyleOption(QStyleOptionFrame* option) const override {
+        QLineEdit::initStyleOption(option);
+        if (!focusRing_) {
+            option->state &= ~QStyle::State_HasFocus;
+        }
+    }
+
     // KeyDown sees the key before the field: true keeps it from the field.
     bool event(QEvent* e) override {
         if (e->type() == QEvent::KeyPress) {
@@ -120,6 +134,7 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
 
   private:
     std::weak_ptr<Object> control_;
+    bool focusRing_ = true;
 };
 
 class LabelWidget final : public QLabel, public ControlWidget {

@@ -291,6 +291,50 @@ TEST_F(ControlsTest, CanvasDrawsItsBackdropAtTopLeftUnscaled) {
     EXPECT_EQ(content->grab().toImage().pixelColor(20, 20), QColor(Qt::white));
 }
 
+struct FocusRingCase {
+    const char* name;
+    bool area;  // a TextArea, else a TextField
+    bool allowFocusRing;
+};
+
+class FocusRingTest : public ::testing::TestWithParam<FocusRingCase> {
+  protected:
+    void TearDown() override { CloseProbes(); }
+};
+
+TEST_P(FocusRingTest, AClickDrawsAFocusFrameOnlyWhereTheTableAllowsIt) {
+    const FocusRingCase& c = GetParam();
+    MakeProbe({200, 120}, [&](Probe& self) {
+        const PropertyTable clicked =
+            Place(PropertyTable().Boolean("AllowFocusRing", c.allowFocusRing), 20, 20, 100, 40);
+        if (c.area) {
+            self.Add<fw::TextArea>("clicked", clicked);
+        } else {
+            self.Add<fw::TextField>("clicked", clicked);
+        }
+        self.Add<fw::TextField>("other", Place(PropertyTable(), 20, 80, 62, 20, 1));
+    });
+    QWidget* top = uitest::ProbeWidget();
+    ASSERT_NE(top, nullptr);
+    QApplication::setActiveWindow(top);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(top));
+    QWidget* other = top->childAt(30, 90);
+    other->setFocus();
+    // The top edge of the clicked control's frame, where styles draw the focus frame.
+    auto edge = [top] { return top->grab(QRect(20, 20, 100, 2)).toImage(); };
+    const QImage unfocused = edge();
+
+    QTest::mouseClick(top->childAt(60, 40), Qt::LeftButton);
+    ASSERT_NE(QApplication::focusWidget(), other);
+    EXPECT_EQ(edge() != unfocused, c.allowFocusRing);
+}
+
+INSTANTIATE_TEST_SUITE_P(Controls, FocusRingTest,
+                         ::testing::Values(FocusRingCase{"Field", false, true},
+                                           FocusRingCase{"FieldWithout", false, false},
+                                           FocusRingCase{"AreaWithout", true, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct AreaCase {
     const char* name;
     std::string value;

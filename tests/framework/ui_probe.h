@@ -1,8 +1,10 @@
 #pragma once
 // A window class for the ui suites: it applies the table it is given, builds
 // the controls it is given, and writes down every window event it receives.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
 #include <functional>
 #include <string>
 #include <vector>
@@ -132,6 +134,16 @@ inline fw::PropertyTable Place(fw::PropertyTable table, int64_t left, int64_t to
         .Integer("Height", height)
         .Integer("TabIndex", tabIndex)
         .String("InitialParent", parent);
+}
+
+// The open probe window's top-level widget as Qt shows it, found by its title.
+inline QWidget* ProbeWidget() {
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->windowTitle() == "Probe") {
+            return top;
+        }
+    }
+    return nullptr;
 }
 
 // Closes every probe window left open and lets Qt delete what they leave behind.
