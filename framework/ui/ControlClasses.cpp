@@ -2,6 +2,7 @@
 // RadioButton, PushButton, Canvas, Separator, TextArea.
 #include <QFrame>
 #include <QGroupBox>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionFrame>
+#include <QStyleOptionGroupBox>
+#include <optional>
 #include <utility>
 
 #include "framework/ui/Control.h"
@@ -81,8 +84,53 @@ void SetColors(QWidget* w, std::initializer_list<std::pair<QPalette::ColorRole, 
 class GroupBoxWidget final : public QGroupBox, public ControlWidget {
   public:
     using QGroupBox::QGroupBox;
-    void Apply(const I& d) override { setTitle(CaptionText(d.caption)); }
+    void Apply(const I& d) override {
+        setTitle(CaptionText(d.caption));
+        const int lift = title().isEmpty() ? BlankRowsAboveFrame() : 0;
+        if (lift_ != lift) {
+            lift_ = lift;
+            update();
+        }
+    }
     Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
+
+  protected:
+    // Drawing from higher up puts the frame of a box without caption on its top edge.
+    void initStyleOption(QStyleOptionGroupBox* option) const override {
+        QGroupBox::initStyleOption(option);
+        option->rect.setTop(option->rect.top() - lift_);
+    }
+
+  private:
+    // The style keeps room for a caption even when there is none: the rows it
+    // leaves empty above the frame of a box without caption, measured once.
+    int BlankRowsAboveFrame() {
+        if (!blankRows_) {
+            blankRows_ = MeasureBlankRows();
+        }
+        return *blankRows_;
+    }
+    int MeasureBlankRows() const {
+        QStyleOptionGroupBox option;
+        QGroupBox::initStyleOption(&option);
+        option.rect = QRect(0, 0, 64, 64);
+        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
+        painter.end();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (qAlpha(image.pixel(x, y)) != 0) {
+                    return y;
+                }
+            }
+        }
+        return 0;
+    }
+
+    int lift_ = 0;
+    std::optional<int> blankRows_;
 };
 
 class FieldWidget final : public QLineEdit, public ControlWidget {

@@ -102,6 +102,27 @@ INSTANTIATE_TEST_SUITE_P(Calculator, GroupPlacementTest,
                                            PlaceCase{"zEdit", "", 471, 186, 62, 20}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// What is drawn down a column of the window: the first and last row that are not white.
+std::pair<int, int> DrawnRows(const QImage& shot, int x) {
+    int first = -1, last = -1;
+    for (int y = 0; y < shot.height(); ++y) {
+        if (shot.pixelColor(x, y) != QColor(Qt::white)) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    }
+    return {first, last};
+}
+
+TEST_F(ControlsTest, ABoxWithoutCaptionDrawsItsFrameFromItsTopToItsBottom) {
+    MakeProbe({600, 400}, BuildGroups);
+    QWidget* top = uitest::ProbeWidget();
+    ASSERT_NE(top, nullptr);
+    // Down the middle of dfBox, clear of the controls inside it.
+    EXPECT_EQ(DrawnRows(top->grab(QRect(224, 0, 106, 400)).toImage(), 53),
+              std::make_pair(160, 265));
+}
+
 TEST_F(ControlsTest, TablesSetLookAndBehaviour) {
     auto w = MakeProbe({600, 400}, [](Probe& self) {
         self.Add<fw::TextField>("pEdit",
