@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -134,6 +135,18 @@ class ContentWidget final : public QWidget {
         const QPoint at = e->position().toPoint();
         e->setAccepted(detail::IsTrue(
             detail::DispatchClassEvent(window_, "MouseDown", {int64_t{at.x()}, int64_t{at.y()}})));
+    }
+
+    // A window of type 2 gets no frame from the window manager; a thin edge
+    // inside its content keeps it from melting into a window behind it.
+    void paintEvent(QPaintEvent*) override {
+        Ref<Object> object = window_.lock();
+        auto* window = dynamic_cast<Window*>(object.get());
+        if (window != nullptr && window->_Impl().type == 2) {
+            QPainter painter(this);
+            painter.setPen(QColor(128, 128, 128));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 
   private:

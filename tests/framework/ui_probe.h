@@ -137,9 +137,9 @@ inline fw::PropertyTable Place(fw::PropertyTable table, int64_t left, int64_t to
 }
 
 // The open probe window's top-level widget as Qt shows it, found by its title.
-inline QWidget* ProbeWidget() {
+inline QWidget* ProbeWidget(const QString& title = "Probe") {
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (top->windowTitle() == "Probe") {
+        if (top->windowTitle() == title) {
             return top;
         }
     }

@@ -57,6 +57,16 @@ TEST_P(WindowFrameTest, TableGivesContentSizeAndFrame) {
     const QColor background = content->palette().color(QPalette::Window);
     EXPECT_EQ(background.rgb() & 0xFFFFFFu, look.background & 0xFFFFFFu);
     EXPECT_EQ(background.alpha(), 255 - static_cast<int>(look.background >> 24));
+
+    // A window without a frame of its own draws a thin edge around its content.
+    const QImage shot = uitest::ProbeWidget(QString::fromStdString(look.title))->grab().toImage();
+    const int right = shot.width() - 1, bottom = shot.height() - 1;
+    const QColor inside = shot.pixelColor(right / 2, bottom / 2);
+    for (QPoint edge : {QPoint(0, bottom / 2), QPoint(right, bottom / 2), QPoint(right / 2, 0),
+                        QPoint(right / 2, bottom)}) {
+        EXPECT_EQ(shot.pixelColor(edge) != inside, frameless) << edge.x() << "," << edge.y();
+    }
+    EXPECT_EQ(shot.pixelColor(1, 1), inside);
 }
 
 INSTANTIATE_TEST_SUITE_P(
