@@ -3,13 +3,16 @@
 #include <cxxabi.h>
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <mutex>
 #include <typeinfo>
+#include <vector>
 
 #include "framework/core/Delegate.h"
 #include "framework/core/FileType.h"
@@ -59,6 +62,45 @@ std::string Describe(const std::exception_ptr& error) {
     } catch (...) {
         return "an exception of unknown class";
     }
+}
+
+// What Qt says while the GUI starts is held back: when no display can be
+// opened, one plain line replaces it all; otherwise it goes out as usual.
+struct HeldMessage {
+    QtMsgType type;
+    std::string file, function, category;
+    int line;
+    QString text;
+};
+
+struct StartupMessages {
+    std::mutex lock;
+    std::vector<HeldMessage> held;
+    std::string programName = "quenvale";
+};
+
+StartupMessages& HeldStartupMessages() {
+    static StartupMessages messages;
+    return messages;
+}
+
+std::string OrEmpty(const char* text) {
+    return text != nullptr ? std::string(text) : std::string();
+}
+
+void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    StartupMessages& messages = HeldStartupMessages();
+    std::lock_guard guard(messages.lock);
+    if (type == QtFatalMsg) {
+        // Qt gives up when its platform finds no display to open.
+        const char* display = std::getenv("DISPLAY");
+        std::fprintf(stderr, "%s: could not open the display%s%s\n", messages.programName.c_str(),
+                     display != nullptr ? " " : "", display != nullptr ? display : "");
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    messages.held.push_back({type, OrEmpty(context.file), OrEmpty(context.function),
+                             OrEmpty(context.category), context.line, text});
 }
 
 bool OnGuiThread() {
@@ -111,8 +153,26 @@ void RuntimeInit(int argc, char** argv) {
         keptArgc = 1;
         argv = fallbackArgv;
     }
+    StartupMessages& messages = HeldStartupMessages();
+    if (argv[0] != nullptr && *argv[0] != '\0') {
+        messages.programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
+    }
+    const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
     // Never destroyed: windows held by globals may outlive main and still need it.
     new QApplication(keptArgc, argv);
+    qInstallMessageHandler(previous);
+    std::vector<HeldMessage> held;
+    {
+        std::lock_guard guard(messages.lock);
+        held.swap(messages.held);
+    }
+    for (const HeldMessage& m : held) {
+        const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(),
+                                         m.category.c_str());
+        if (previous != nullptr) {
+            previous(m.type, context, m.text);
+        }
+    }
     // The application ends by Quit only; closing windows does not end it.
     QGuiApplication::setQuitOnLastWindowClosed(false);
 }
