@@ -76,7 +76,7 @@ struct HeldMessage {
 struct StartupMessages {
     std::mutex lock;
     std::vector<HeldMessage> held;
-    std::string programName = "quenvale";
+    std::string programName;
 };
 
 StartupMessages& HeldStartupMessages() {
@@ -143,23 +143,20 @@ void RuntimeInit(int argc, char** argv) {
     if (QCoreApplication::instance() != nullptr) {
         return;
     }
-    // Qt keeps referring to argc and argv for as long as the application lives.
-    static int keptArgc = 0;
+    // Qt gets the program's name and nothing else: the program takes no options,
+    // and Qt's own (-platform, -style, ...) would change it from outside. Qt
+    // keeps referring to them for as long as the application lives.
+    static int keptArgc = 1;
     static char fallbackName[] = "quenvale";
-    static char* fallbackArgv[] = {fallbackName, nullptr};
-    if (argc > 0 && argv != nullptr) {
-        keptArgc = argc;
-    } else {
-        keptArgc = 1;
-        argv = fallbackArgv;
+    static char* keptArgv[] = {fallbackName, nullptr};
+    if (argc > 0 && argv != nullptr && argv[0] != nullptr && *argv[0] != '\0') {
+        keptArgv[0] = argv[0];
     }
     StartupMessages& messages = HeldStartupMessages();
-    if (argv[0] != nullptr && *argv[0] != '\0') {
-        messages.programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName().toStdString();
-    }
+    messages.programName = QFileInfo(QString::fromLocal8Bit(keptArgv[0])).fileName().toStdString();
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
     // Never destroyed: windows held by globals may outlive main and still need it.
-    new QApplication(keptArgc, argv);
+    new QApplication(keptArgc, keptArgv);
     qInstallMessageHandler(previous);
     std::vector<HeldMessage> held;
     {

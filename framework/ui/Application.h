@@ -41,7 +41,8 @@ class Application : public Object {
 };
 
 // Start-up and shut-down, in the order the main routine calls them.
-// RuntimeInit starts the runtime and the GUI (argc/argv go to Qt).
+// RuntimeInit starts the runtime and the GUI; of the command line only the
+// program's name goes to Qt.
 void RuntimeInit(int argc, char** argv);
 // The routine through which the framework calls program code: it calls fn(arg)
 // and returns the exception that escaped, or nullptr.

@@ -18,6 +18,8 @@ SILENT=":$n"
 CASES=(
     "no display|1|quenvale: could not open the display|-|-|"
     "a display that does not answer|1|quenvale: could not open the display $SILENT|$SILENT|-|"
+    "-platform on the command line is not Qt's|1|quenvale: could not open the display|-|-|-platform offscreen"
+    "the environment still picks the platform|124|*|-|offscreen|-platform xcb"
 )
 
 for row in "${CASES[@]}"; do
