@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
-# A person ends Quenvale from its menu: a click on "File", then on "Quit".
+# Ctrl+Q ends Quenvale from each of its windows, not only from the calculator:
+# once from the Information window, once from the About splash.
 SCENARIO=quit
 source "$(dirname "$0")/lib.sh"
-e2e_start_calculator
 
-# "Quit" is the File menu's first item.
-MENU_SHOT=file-menu check "File > Quit chosen with the mouse" choose_menu File mouse 12
-app_status 10
-expect_eq "File > Quit ends the program with status 0" 0 "$STATUS"
+for from in "Information window" "About splash"; do
+    SCENARIO=quit-from-${from%% *}
+    e2e_start
+    e2e_calculator
+    if [ "$from" = "About splash" ]; then
+        choose_about
+        window=$(until_ok 5 window 350x200)
+    else
+        click_control picture
+        window=$(until_ok 5 window Information)
+    fi
+    check "the $from has the focus" until_ok 5 is_active "$window"
+    xdotool key ctrl+q
+    app_status
+    expect_eq "Ctrl+Q in the $from ends the program with status 0" 0 "$STATUS"
+done
 e2e_finish
