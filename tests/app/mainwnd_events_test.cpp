@@ -1,60 +1,60 @@
-// Closing the calculator window ends the run with exit status 0, whatever else is
-// on screen. Each case runs the event loop in a process of its own.
+// Closing the calculator window, or Quit from the keyboard, ends the run with
+// exit status 0 whatever else is on screen. Each case runs in a process of its own.
 #include <gtest/gtest.h>
 
 #include <QTest>
 #include <QTimer>
+#include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 
 #include "framework/ui/Application.h"
-#include "framework/ui/Native.h"
+#include "tests/support/Screen.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
 
 namespace {
 
-enum class AlsoOpen { Nothing, Splash, Information };
+enum class Quitting { Close, CloseWithSplash, CloseWithInformation, ControlQ };
+const char* const kQuitting[] = {"CloseButton", "CloseButtonWithSplashShown",
+                                 "CloseButtonWithInformationOpen", "ControlQ"};
 
-constexpr int kLoopNeverEnded = 3;
-
-// Opens the calculator window (and another one), runs the event loop as the
-// program does, clicks the calculator window's close button, and leaves with
-// the run's exit code.
-[[noreturn]] void CloseAndLeave(AlsoOpen also) {
-    auto w = MainWnd();
-    if (also == AlsoOpen::Splash) {
+// Runs the event loop as the program does, quits as the case says, and leaves
+// the process with the run's exit code; 3 when the loop never ended.
+[[noreturn]] void QuitAndLeave(Quitting how) {
+    QWidget* calculator = screen::Window(*MainWnd());
+    if (how == Quitting::CloseWithSplash) {
         SplashWnd()->Show();
-    } else if (also == AlsoOpen::Information) {
-        QTest::mouseClick(fw::native::Widget(*w->Canvas2()), Qt::LeftButton);
+    } else if (how == Quitting::CloseWithInformation) {
+        QTest::mouseClick(screen::Control(*MainWnd(), "Canvas2"), Qt::LeftButton);
     }
-    QTimer::singleShot(100, [] { fw::native::WindowWidget(*MainWnd())->close(); });
-    QTimer::singleShot(5000, [] { std::_Exit(kLoopNeverEnded); });
+    QTimer::singleShot(100, [calculator, how] {
+        if (how == Quitting::ControlQ) {
+            calculator->activateWindow();
+            QTest::keyClick(calculator->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            calculator->close();
+        }
+    });
+    QTimer::singleShot(5000, [] { std::_Exit(3); });
     fw::_RuntimeRun();
     std::_Exit(fw::RuntimeExit());
 }
 
-class MainWndClose : public testing::TestWithParam<AlsoOpen> {
+class QuitWithZero : public testing::TestWithParam<Quitting> {
   protected:
-    // A fresh process per case: the child starts its own runtime.
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
 };
 
-TEST_P(MainWndClose, QuitsWithZero) {
-    EXPECT_EXIT(CloseAndLeave(GetParam()), testing::ExitedWithCode(0), "");
+TEST_P(QuitWithZero, EndsTheRun) {
+    EXPECT_EXIT(QuitAndLeave(GetParam()), testing::ExitedWithCode(0), "");
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, MainWndClose,
-                         testing::Values(AlsoOpen::Nothing, AlsoOpen::Splash,
-                                         AlsoOpen::Information),
-                         [](const auto& info) {
-                             switch (info.param) {
-                                 case AlsoOpen::Splash:
-                                     return "WithSplashShowing";
-                                 case AlsoOpen::Information:
-                                     return "WithInformationOpen";
-                                 default:
-                                     return "Alone";
-                             }
+INSTANTIATE_TEST_SUITE_P(Cases, QuitWithZero,
+                         testing::Values(Quitting::Close, Quitting::CloseWithSplash,
+                                         Quitting::CloseWithInformation, Quitting::ControlQ),
+                         [](const testing::TestParamInfo<Quitting>& info) {
+                             return kQuitting[static_cast<int>(info.param)];
                          });
 
 }  // namespace

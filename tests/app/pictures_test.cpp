@@ -1,57 +1,44 @@
-// The picture items: opened on first need, kept once open, tried again while missing.
+// The picture items: tried again while their file is missing, opened once and
+// shared by every window once it opens.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <string>
 
 #include "app/Pictures.h"
+#include "tests/support/Gui.h"
+#include "tests/support/Screen.h"
+#include "windows/MainWnd.h"
+#include "windows/SplashWnd.h"
 
 namespace {
 
-struct PictureItem {
-    const char* name;
-    fw::Ref<fw::Picture> (*item)();
-    int64_t width, height;  // in points: the size of its file tells which file opened
-};
-
-const PictureItem kItems[] = {
-    {"Curve", &Curve, 110, 66},
-    {"q36", &q36, 30, 32},
-    {"QuenvaleTitle", &QuenvaleTitle, 416, 48},
-    {"QuenvaleSmTitle", &QuenvaleSmTitle, 310, 44},
-};
-
-// The cache slots live for the whole process, so each item is first asked
-// while its file is missing and only then while it is there.
-TEST(PicturesTest, MissingIsTriedAgainAndOpenedIsKept) {
-    const std::string resources = fw::Picture::ResourceFolder();
+// The caches live as long as the process, so the files are missing first.
+TEST(Pictures, MissingIsTriedAgainOpenedIsKeptAndShared) {
     QTemporaryDir empty;
     ASSERT_TRUE(empty.isValid());
-
-    for (const PictureItem& picture : kItems) {
-        SCOPED_TRACE(picture.name);
-
-        fw::Picture::SetResourceFolder(empty.path().toStdString());
-        uint64_t opens = fw::Picture::OpenCount();
-        EXPECT_EQ(picture.item(), nullptr);
-        EXPECT_EQ(picture.item(), nullptr);
-        EXPECT_EQ(fw::Picture::OpenCount(), opens + 2);
-
-        fw::Picture::SetResourceFolder(resources);
-        opens = fw::Picture::OpenCount();
-        auto first = picture.item();
-        ASSERT_NE(first, nullptr);
-        EXPECT_EQ(first->Width(), picture.width);
-        EXPECT_EQ(first->Height(), picture.height);
-        EXPECT_EQ(picture.item(), first);
-        EXPECT_EQ(fw::Picture::OpenCount(), opens + 1);
-
-        // Once open, the picture stays even when its file goes away.
-        fw::Picture::SetResourceFolder(empty.path().toStdString());
-        EXPECT_EQ(picture.item(), first);
-        EXPECT_EQ(fw::Picture::OpenCount(), opens + 1);
-        fw::Picture::SetResourceFolder(resources);
+    screen::PictureFolder(empty.path().toStdString());
+    // Without its pictures the splash window still opens.
+    auto splash = SplashWnd();
+    EXPECT_TRUE(splash->Visible());
+    EXPECT_EQ(splash->Canvas4()->Backdrop(), nullptr);
+    for (auto* item : {&Curve, &q36, &QuenvaleTitle, &QuenvaleSmTitle}) {
+        EXPECT_EQ(item(), nullptr);
     }
+
+    screen::PictureFolder("");
+    auto calculator = MainWnd();
+    for (auto* item : {&Curve, &q36, &QuenvaleTitle, &QuenvaleSmTitle}) {
+        fw::Ref<fw::Picture> opened = item();
+        ASSERT_NE(opened, nullptr) << "a missing picture is tried again";
+        screen::PictureFolder(empty.path().toStdString());
+        EXPECT_EQ(item(), opened) << "an opened picture is kept";
+        screen::PictureFolder("");
+    }
+    EXPECT_EQ(calculator->Canvas3()->Backdrop(), Curve());
+    EXPECT_EQ(calculator->Canvas2()->Backdrop(), q36());
+    EXPECT_EQ(calculator->Canvas1()->Backdrop(), QuenvaleTitle());
+    splash->Close();
+    EXPECT_EQ(SplashWnd()->Canvas4()->Backdrop(), Curve()) << "one curve for both windows";
 }
 
 }  // namespace
