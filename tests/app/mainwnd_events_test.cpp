@@ -1,5 +1,5 @@
 // Closing the calculator window, or Quit from the keyboard, ends the run with
-// exit status 0 whatever else is on screen. Each case runs in a process of its own.
+// exit status 0 whatever else is on screen. Each way runs in a process of its own.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -15,21 +15,20 @@
 
 namespace {
 
-enum class Quitting { Close, CloseWithSplash, CloseWithInformation, ControlQ };
-const char* const kQuitting[] = {"CloseButton", "CloseButtonWithSplashShown",
-                                 "CloseButtonWithInformationOpen", "ControlQ"};
+const char* const kWays[] = {"the close button", "the close button with the splash window shown",
+                             "the close button with the Information window open", "Ctrl+Q"};
 
-// Runs the event loop as the program does, quits as the case says, and leaves
-// the process with the run's exit code; 3 when the loop never ended.
-[[noreturn]] void QuitAndLeave(Quitting how) {
+// Runs the event loop as the program does, quits the way given, and leaves the
+// process with the run's exit code; 3 when the loop never ended.
+[[noreturn]] void QuitAndLeave(int way) {
     QWidget* calculator = screen::Window(*MainWnd());
-    if (how == Quitting::CloseWithSplash) {
+    if (way == 1) {
         SplashWnd()->Show();
-    } else if (how == Quitting::CloseWithInformation) {
+    } else if (way == 2) {
         QTest::mouseClick(screen::Control(*MainWnd(), "Canvas2"), Qt::LeftButton);
     }
-    QTimer::singleShot(100, [calculator, how] {
-        if (how == Quitting::ControlQ) {
+    QTimer::singleShot(100, [calculator, way] {
+        if (way == 3) {
             calculator->activateWindow();
             QTest::keyClick(calculator->windowHandle(), Qt::Key_Q, Qt::ControlModifier);
         } else {
@@ -41,20 +40,11 @@ const char* const kQuitting[] = {"CloseButton", "CloseButtonWithSplashShown",
     std::_Exit(fw::RuntimeExit());
 }
 
-class QuitWithZero : public testing::TestWithParam<Quitting> {
-  protected:
-    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
-};
-
-TEST_P(QuitWithZero, EndsTheRun) {
-    EXPECT_EXIT(QuitAndLeave(GetParam()), testing::ExitedWithCode(0), "");
+TEST(Quitting, EndsTheRunWithZero) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (int way = 0; way < 4; ++way) {
+        EXPECT_EXIT(QuitAndLeave(way), testing::ExitedWithCode(0), "") << kWays[way];
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, QuitWithZero,
-                         testing::Values(Quitting::Close, Quitting::CloseWithSplash,
-                                         Quitting::CloseWithInformation, Quitting::ControlQ),
-                         [](const testing::TestParamInfo<Quitting>& info) {
-                             return kQuitting[static_cast<int>(info.param)];
-                         });
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -263,7 +262,8 @@ std::string Shows(double p) {
     return fw::Format(p, ".0000");
 }
 
-TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResult) {
+// Each press of Calculate after Clear; then Clear again, back to no test.
+TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForgetsIt) {
     struct Case {
         const char *test, *df1, *df2, *value;
         std::string outcome;  // a message, or the result text of the one call the press makes
@@ -334,76 +334,44 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResult) {
         }
         if (*c.test != '\0') {
             EXPECT_EQ(Focus(), Widget("zEdit")) << "Calculate puts the focus in the value field";
+            Press("ClearBtn");  // the frame stays, the degrees of freedom keep their texts
+            EXPECT_EQ(Seen(), std::string("Z t F Chi-Square") + (c.test[0] == 'Z' ? "" : " frame"));
+            EXPECT_EQ(
+                Text("zEdit") + "|" + Text("pEdit") + "|" + Text("df1Edit") + "|" + Text("df2Edit"),
+                std::string("||") + c.df1 + "|" + c.df2);
+            EXPECT_EQ(w->btn, 0);
         }
-    }
-}
-
-// ---------------------------------------------------------------- Clear
-
-TEST_F(Calculator, ClearReturnsToNoTestAndKeepsTheDegreesOfFreedom) {
-    struct Case {
-        const char *test, *df1, *df2, *value, *seen;
-    };
-    const Case cases[] = {
-        {"ZBtn", "", "", "1", "Z t F Chi-Square"},
-        {"TBtn", "10", "", "2.228", "Z t F Chi-Square frame"},
-        {"FBtn", "3", "5", "2", "Z t F Chi-Square frame"},
-        {"XBtn", "1", "", "3.841", "Z t F Chi-Square frame"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.test);
-        Press("ClearBtn");
-        Fill(c.test, c.df1, c.df2, c.value);
-        ASSERT_EQ(Calculate(), Messages{});
-
-        Press("ClearBtn");
-
-        EXPECT_EQ(w->btn, 0);
-        EXPECT_EQ(Seen(), c.seen) << "the frame stays as it was";
-        EXPECT_EQ(Text("zEdit") + "|" + Text("pEdit"), "|");
-        EXPECT_EQ(Text("df1Edit") + "|" + Text("df2Edit"), std::string(c.df1) + "|" + c.df2);
-        EXPECT_EQ(Calculate(), Messages{kNoTest});
     }
 }
 
 // ---------------------------------------------------------------- the menu bar
 
 // What a person finds in the bar: the menus' titles and, once a menu is opened,
-// the items that can be chosen.
-TEST_F(Calculator, MenusShowFileAndEditWithOnlyQuitAndAboutEnabled) {
-    QMenuBar* bar = screen::MenuBar(*w);
-    ASSERT_NE(bar, nullptr);
-    std::vector<std::string> menus, enabled;
-    for (QAction* title : bar->actions()) {
-        if (!title->isVisible()) {
-            continue;
-        }
-        menus.push_back(title->text().toStdString());
-        QMenu* menu = OpenMenu(title);
-        for (QAction* item : menu->actions()) {
-            if (item->isVisible() && !item->isSeparator() && item->isEnabled()) {
-                enabled.push_back(item->text().toStdString());
-            }
-        }
-        menu->close();
-    }
-    EXPECT_EQ(menus, (std::vector<std::string>{"File", "Edit"}));
-    EXPECT_EQ(enabled, (std::vector<std::string>{"Quit", "About Quenvale"}));
-}
-
-TEST_F(Calculator, AboutShowsTheSplashAndChangesNothingHere) {
+// the items that can be chosen; About shows the splash window and changes nothing here.
+TEST_F(Calculator, MenusOfferOnlyQuitAndAboutWhichShowsTheSplashWindow) {
     Fill("TBtn", "10", "", "2.228");
     ASSERT_EQ(Calculate(), Messages{});
     const std::string before = Seen();
-    ASSERT_FALSE(SplashWnd()->Visible());
+    std::vector<std::string> menus, enabled;
+    for (QAction* title : screen::MenuBar(*w)->actions()) {
+        if (title->isVisible()) {
+            menus.push_back(title->text().toStdString());
+            for (QAction* item : OpenMenu(title)->actions()) {
+                if (item->isVisible() && !item->isSeparator() && item->isEnabled()) {
+                    enabled.push_back(item->text().toStdString());
+                }
+            }
+            title->menu()->close();
+        }
+    }
+    EXPECT_EQ(menus, (std::vector<std::string>{"File", "Edit"}));
+    EXPECT_EQ(enabled, (std::vector<std::string>{"Quit", "About Quenvale"}));
 
     QAction* about = screen::MenuItem(*w, "About");
-    ASSERT_NE(about, nullptr);
+    ASSERT_FALSE(SplashWnd()->Visible());
     QMenu* edit = OpenMenu(qobject_cast<QMenu*>(about->parent())->menuAction());
-    ASSERT_TRUE(edit->isVisible());
     QTest::mouseClick(edit, Qt::LeftButton, {}, edit->actionGeometry(about).center());
     testsupport::Wait(10);
-
     EXPECT_TRUE(SplashWnd()->Visible());
     EXPECT_EQ(Seen(), before);
     EXPECT_EQ(w->btn, 2);
