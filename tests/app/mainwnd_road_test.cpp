@@ -2,13 +2,9 @@
 // opens, choosing a test, typing and pasting, Calculate and Clear, About.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -17,6 +13,7 @@
 
 #include "framework/core/Text.h"
 #include "prob/ProbModule.h"
+#include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
@@ -25,61 +22,20 @@ namespace {
 
 using Messages = std::vector<std::string>;
 
-// The test choice and the controls that come and go, in the order a person reads them.
-constexpr const char* kComingAndGoing[] = {
-    "ZBtn",  "TBtn",    "FBtn",    "XBtn",        "dfBox", "Ntext", "df1Text", "df1Edit",
-    "Dtext", "df2Text", "df2Edit", "StaticText1", "zEdit", "pText", "pEdit",   "TailText"};
-constexpr const char* kTests[] = {"", "ZBtn", "TBtn", "FBtn", "XBtn"};  // by btn
-
 // The first case sees the window as it opened; every later one starts from Clear.
-class Calculator : public testing::Test {
+class Calculator : public CalculatorScreen {
   protected:
     static void SetUpTestSuite() {
         MainWnd();
         testsupport::Wait(50);
     }
 
-    fw::Ref<class MainWnd> w = MainWnd();
-
-    QWidget* Widget(const std::string& name) const { return testsupport::Control(*w, name); }
-    QLineEdit* Field(const std::string& name) const {
-        return qobject_cast<QLineEdit*>(Widget(name));
-    }
-    std::string Text(const std::string& name) const { return Field(name)->text().toStdString(); }
     QWidget* Focus() const { return testsupport::WindowWidget(*w)->focusWidget(); }
     // Clicks the menu's title in the bar, as a person opens it.
     QMenu* OpenMenu(QAction* title) const {
         QMenuBar* bar = testsupport::MenuBarWidget(*w);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(title).center());
         return title->menu();
-    }
-
-    // The named controls that are on screen, each as a person reads it: a caption
-    // (a selected test marked "*"), a field's text in brackets, a bare frame, or
-    // else the control's name.
-    std::string Seen(const std::vector<std::string>& names) const {
-        std::string seen;
-        for (const std::string& name : names) {
-            QWidget* widget = Widget(name);
-            if (!widget->isVisible()) {
-                continue;
-            }
-            QString text = QString::fromStdString(name);
-            if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-                text = box->title().isEmpty() ? "frame" : box->title();
-            } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-                text = (button->isChecked() ? "*" : "") + button->text();
-            } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-                text = label->text();
-            } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-                text = "[" + field->text() + "]";
-            }
-            seen += (seen.empty() ? "" : " ") + text.toStdString();
-        }
-        return seen;
-    }
-    std::string Seen(int from = 0) const {  // 4: without the test choice
-        return Seen({std::begin(kComingAndGoing) + from, std::end(kComingAndGoing)});
     }
 
     // Tab to the radio button, then Space.
@@ -124,7 +80,7 @@ TEST_F(Calculator, OpensWithOnlyTheTestChoiceAndItsButtons) {
                     "CalcBtn", "Canvas2", "ClearBtn"}),
               "Canvas3 Canvas1 Separator1 Test Statistic Z t F Chi-Square Calculate Canvas2 Clear");
     EXPECT_TRUE(Widget("Label1")->isVisible());
-    EXPECT_EQ(Seen(), "Z t F Chi-Square");
+    EXPECT_EQ(Seen(), kScreenOf[0]);
     EXPECT_EQ(w->btn, 0);
     EXPECT_FALSE(SplashWnd()->Visible()) << "opening hides the splash window";
 }
@@ -135,20 +91,20 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
     struct Case {
         const char* before[4];  // a test and its entries, calculated when it has a value
         int64_t test;
-        const char *seen, *hiddenResult;  // and what stays in the hidden result field
+        const char* hiddenResult;  // what stays in the hidden result field
     };
     const Case cases[] = {
-        {{"", "", "", ""}, 1, "*Z t F Chi-Square Value []", ""},
-        {{"", "", "", ""}, 2, "Z *t F Chi-Square frame df [] Value []", ""},
-        {{"", "", "", ""}, 3, "Z t *F Chi-Square frame N df [] D df [] Value []", ""},
-        {{"", "", "", ""}, 4, "Z t F *Chi-Square frame df [] Value []", ""},
+        {{"", "", "", ""}, 1, ""},
+        {{"", "", "", ""}, 2, ""},
+        {{"", "", "", ""}, 3, ""},
+        {{"", "", "", ""}, 4, ""},
         // F empties the result field; emptying the value field hides it with "p".
-        {{"ZBtn", "", "", "1"}, 3, "Z t *F Chi-Square frame N df [] D df [] Value []", ""},
+        {{"ZBtn", "", "", "1"}, 3, ""},
         // The others hide the result and leave its text in the hidden field.
-        {{"ZBtn", "", "", "1"}, 2, "Z *t F Chi-Square frame df [] Value []", ".3173"},
-        {{"FBtn", "3", "5", ""}, 2, "Z *t F Chi-Square frame df [] Value []", ""},
-        {{"FBtn", "3", "5", ""}, 1, "*Z t F Chi-Square Value []", ""},
-        {{"TBtn", "10", "", ""}, 4, "Z t F *Chi-Square frame df [] Value []", ""},
+        {{"ZBtn", "", "", "1"}, 2, ".3173"},
+        {{"FBtn", "3", "5", ""}, 2, ""},
+        {{"FBtn", "3", "5", ""}, 1, ""},
+        {{"TBtn", "10", "", ""}, 4, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kTests[c.test]) + " after " + c.before[0]);
@@ -161,7 +117,7 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
         Choose(kTests[c.test]);
 
         EXPECT_EQ(w->btn, c.test);
-        EXPECT_EQ(Seen(), c.seen);
+        EXPECT_EQ(Seen(), kScreenOf[c.test]);
         EXPECT_EQ(Text("df2Edit"), "") << "hidden fields are emptied too";
         EXPECT_EQ(Text("pEdit"), c.hiddenResult);
         EXPECT_EQ(Focus(), Widget(c.test == 1 ? "zEdit" : "df1Edit"));
@@ -248,15 +204,6 @@ TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
 
 // ---------------------------------------------------------------- Calculate
 
-constexpr const char* kNoTest = "No test statistic selected. Select Z, t, F, or Chi-Square";
-constexpr const char* kZRange = "Z values should range from -9 to 9.";
-constexpr const char* kDfRange = "Degrees of freedom should range from 1 to 9999.";
-constexpr const char* kTRange = "t values should range from 0 to 999.";
-constexpr const char* kNumerator = "Numerator degrees of freedom should range from 1 to 9999.";
-constexpr const char* kDenominator = "Denominator degrees of freedom should range from 1 to 9999.";
-constexpr const char* kFRange = "F values should range from 1 to 9999";
-constexpr const char* kChiRange = "Chi-Square values should range from 0 to 9999.";
-
 std::string Shows(double p) {
     return fw::Format(p, ".0000");
 }
@@ -269,7 +216,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
     };
     const Case cases[] = {
         {"", "", "", "", kNoTest},
-        {"ZBtn", "", "", "", "Enter a Z value."},
+        {"ZBtn", "", "", "", kEnterZ},
         {"ZBtn", "", "", "1", ".3173"},
         {"ZBtn", "", "", "-1", ".3173"},
         {"ZBtn", "", "", "-", ".9999"},
@@ -287,7 +234,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         {"TBtn", "1e30", "", "1", kDfRange},
         {"TBtn", "1.5", "", "2.228", Shows(ProbModule::tprob(2.228, 1))},
         {"TBtn", "0.5", "", "1", kDfRange},
-        {"TBtn", "10", "", "", "Enter a t value."},
+        {"TBtn", "10", "", "", kEnterT},
         {"TBtn", "10", "", "-1", kTRange},
         {"TBtn", "10", "", "0", ".9999"},
         {"TBtn", "10", "", "999", Shows(ProbModule::tprob(999, 10))},
@@ -298,14 +245,14 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         {"FBtn", "0", "5", "2", kNumerator},
         {"FBtn", "1e30", "5", "2", kNumerator},
         {"FBtn", "3", "0.5", "2", kDenominator},
-        {"FBtn", "3", "5", "", "Enter an F value."},
+        {"FBtn", "3", "5", "", kEnterF},
         {"FBtn", "3", "5", "0.5", kFRange},
         {"FBtn", "3", "5", "abc", kFRange},
         {"FBtn", "3", "5", "1", Shows(ProbModule::fprob(1, 3, 5))},
         {"FBtn", "3", "5", "9999", Shows(ProbModule::fprob(9999, 3, 5))},
         {"FBtn", "3", "5", "9999.01", kFRange},
         {"XBtn", "", "", "3.841", kDfRange},
-        {"XBtn", "1", "", "", "Enter a Chi-Square value."},
+        {"XBtn", "1", "", "", kEnterChi},
         {"XBtn", "1", "", "0", ".9999"},
         {"XBtn", "1", "", "9999", Shows(ProbModule::x2prob(9999, 1))},
         {"XBtn", "1", "", "-0.5", kChiRange},
@@ -334,7 +281,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         if (*c.test != '\0') {
             EXPECT_EQ(Focus(), Widget("zEdit")) << "Calculate puts the focus in the value field";
             Press("ClearBtn");  // the frame stays, the degrees of freedom keep their texts
-            EXPECT_EQ(Seen(), std::string("Z t F Chi-Square") + (c.test[0] == 'Z' ? "" : " frame"));
+            EXPECT_EQ(Seen(), kScreenOf[0] + std::string(c.test[0] == 'Z' ? "" : " frame"));
             EXPECT_EQ(
                 Text("zEdit") + "|" + Text("pEdit") + "|" + Text("df1Edit") + "|" + Text("df2Edit"),
                 std::string("||") + c.df1 + "|" + c.df2);
