@@ -1,54 +1,65 @@
-// The picture items: opened on first need, kept once open, tried again while
-// missing. The suite has a resources folder of its own beside its executable,
-// into which it copies the program's pictures.
+// The picture items: tried again while their file is missing, opened once and
+// shared by every window once it opens. The suite has a resources folder of its
+// own beside its executable, which it fills with the program's pictures and empties.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <string>
+#include <utility>
 
 #include "app/Pictures.h"
+#include "tests/support/Gui.h"
+#include "windows/MainWnd.h"
+#include "windows/SplashWnd.h"
 
 namespace {
 
-struct PictureItem {
-    const char* name;
-    fw::Ref<fw::Picture> (*item)();
-    int64_t width, height;  // in points: the size of its file tells which file opened
-};
+QDir Resources() {
+    return QDir(QCoreApplication::applicationDirPath() + "/resources");
+}
 
-const PictureItem kItems[] = {
-    {"Curve", &Curve, 110, 66},
-    {"q36", &q36, 30, 32},
-    {"QuenvaleTitle", &QuenvaleTitle, 416, 48},
-    {"QuenvaleSmTitle", &QuenvaleSmTitle, 310, 44},
-};
+void Empty() {
+    ASSERT_TRUE(Resources().removeRecursively());
+}
 
-// The cache slots live for the whole process, so each item is first asked
-// while its file is missing and only then while it is there.
-TEST(PicturesTest, MissingIsTriedAgainAndOpenedIsKept) {
-    QDir folder(QCoreApplication::applicationDirPath() + "/resources");
-    ASSERT_TRUE(folder.removeRecursively());
-    for (const PictureItem& picture : kItems) {
-        SCOPED_TRACE(picture.name);
-        const QString file = QString(picture.name) + ".png";
-
-        EXPECT_EQ(picture.item(), nullptr);
-        EXPECT_EQ(picture.item(), nullptr);
-
-        ASSERT_TRUE(folder.mkpath(folder.path()));
-        ASSERT_TRUE(QFile::copy(QUENVALE_RESOURCES "/" + file, folder.filePath(file)));
-        auto first = picture.item();
-        ASSERT_NE(first, nullptr) << "a missing picture is tried again";
-        EXPECT_EQ(first->Width(), picture.width);
-        EXPECT_EQ(first->Height(), picture.height);
-        EXPECT_EQ(picture.item(), first);
-
-        // Once open, the picture stays even when its file goes away.
-        ASSERT_TRUE(folder.removeRecursively());
-        EXPECT_EQ(picture.item(), first);
+void Fill() {
+    QDir folder = Resources();
+    ASSERT_TRUE(folder.mkpath("."));
+    for (const QString& file : QDir(QUENVALE_RESOURCES).entryList({"*.png"})) {
+        ASSERT_TRUE(QFile::copy(QUENVALE_RESOURCES "/" + file, folder.filePath(file)))
+            << file.toStdString();
     }
+}
+
+// The caches live as long as the process, so the files are missing first.
+TEST(Pictures, MissingIsTriedAgainOpenedIsKeptAndShared) {
+    Empty();
+    // Without its pictures the splash window still opens.
+    auto splash = SplashWnd();
+    EXPECT_TRUE(splash->Visible());
+    EXPECT_EQ(splash->Canvas4()->Backdrop(), nullptr);
+    for (auto* item : {&Curve, &q36, &QuenvaleTitle, &QuenvaleSmTitle}) {
+        EXPECT_EQ(item(), nullptr);
+    }
+
+    Fill();
+    auto calculator = MainWnd();
+    // The width in points tells which file opened.
+    for (const auto& [item, width] :
+         {std::pair{&Curve, 110}, {&q36, 30}, {&QuenvaleTitle, 416}, {&QuenvaleSmTitle, 310}}) {
+        fw::Ref<fw::Picture> opened = item();
+        ASSERT_NE(opened, nullptr) << "a missing picture is tried again";
+        EXPECT_EQ(opened->Width(), width);
+        Empty();
+        EXPECT_EQ(item(), opened) << "an opened picture is kept";
+        Fill();
+    }
+    EXPECT_EQ(calculator->Canvas3()->Backdrop(), Curve());
+    EXPECT_EQ(calculator->Canvas2()->Backdrop(), q36());
+    EXPECT_EQ(calculator->Canvas1()->Backdrop(), QuenvaleTitle());
+    splash->Close();
+    EXPECT_EQ(SplashWnd()->Canvas4()->Backdrop(), Curve()) << "one curve for both windows";
 }
 
 }  // namespace

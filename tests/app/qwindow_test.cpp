@@ -1,65 +1,28 @@
-// The Information window: one window at a time, its text, its edits, its closing.
+// The Information window, opened by a click on the calculator window's small
+// picture: one at a time, keeping its edits until it is closed.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QWidget>
-#include <string>
+#include <algorithm>
 
 #include "tests/support/Gui.h"
+#include "windows/MainWnd.h"
 #include "windows/Qwindow.h"
 
 namespace {
 
-using QwindowRef = fw::Ref<class Qwindow>;
-
-// What a click on the calculator window's small picture does.
-QwindowRef ShowInformation() {
-    QwindowRef w = Qwindow();
-    w->Show();
+// A click on the small picture, then the Information window's text area.
+QPlainTextEdit* ClickSmallPicture() {
+    QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton, {},
+                      QPoint(3, 3));
     testsupport::Wait(10);
-    return w;
-}
-
-QPlainTextEdit* Editor(const QwindowRef& w) {
-    return qobject_cast<QPlainTextEdit*>(testsupport::Widget(*w->Qfld()));
-}
-
-class QwindowTest : public testing::Test {
-  protected:
-    // Every case starts and ends with no Information window.
-    void SetUp() override { ASSERT_EQ(fw::_GetImplicitWindow("Qwindow.Qwindow"), nullptr); }
-    void TearDown() override {
-        if (auto w = fw::_GetImplicitWindow("Qwindow.Qwindow")) {
-            w->Close();
-        }
-    }
-};
-
-TEST_F(QwindowTest, FixedWindowFilledByItsText) {
-    QwindowRef w = ShowInformation();
-    EXPECT_EQ(w->Title(), "Information");
-    EXPECT_EQ(testsupport::ContentWidget(*w)->width(), 475);
-    EXPECT_EQ(testsupport::ContentWidget(*w)->height(), 400);
-
-    QWidget* top = testsupport::WindowWidget(*w);
-    ASSERT_NE(top, nullptr);
-    EXPECT_TRUE(top->isVisible());
-    EXPECT_EQ(top->minimumSize(), top->maximumSize()) << "the window must not be resizable";
-    EXPECT_FALSE(top->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_TRUE(top->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-
-    auto qfld = w->Qfld();
-    EXPECT_EQ(testsupport::Place(*qfld).x(), -1);
-    EXPECT_EQ(testsupport::Place(*qfld).y(), -1);
-    EXPECT_EQ(testsupport::Place(*qfld).width(), 476);
-    EXPECT_EQ(testsupport::Place(*qfld).height(), 398);
-    QPlainTextEdit* editor = Editor(w);
-    ASSERT_NE(editor, nullptr);
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_FALSE(editor->isReadOnly());
-    EXPECT_EQ(editor->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    EXPECT_NE(editor->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    auto information = fw::_GetImplicitWindow("Qwindow.Qwindow");
+    EXPECT_NE(information, nullptr);
+    EXPECT_TRUE(information && testsupport::WindowWidget(*information)->isVisible());
+    return information ? qobject_cast<QPlainTextEdit*>(testsupport::Control(*information, "Qfld"))
+                       : nullptr;
 }
 
 // Fourteen lines, each ended by a carriage return alone except the last.
@@ -93,38 +56,35 @@ constexpr const char* kInformationText =
     "third party with respect to the user's activities or application of the Quenvale program nor "
     "for any damages arising out of any miscalculation or misuse by the user.";
 
-TEST_F(QwindowTest, ShowsTheInformationTextWhole) {
-    EXPECT_EQ(ShowInformation()->Qfld()->Text(), kInformationText);
+int InformationWindows() {
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(tops.begin(), tops.end(), [](QWidget* top) {
+        return top->isVisible() && top->windowTitle() == "Information";
+    }));
 }
 
-TEST_F(QwindowTest, SecondClickShowsTheSameWindowWithItsEdits) {
-    QwindowRef first = ShowInformation();
-    const std::string initial = first->Qfld()->Text();
-    QPlainTextEdit* editor = Editor(first);
-    ASSERT_NE(editor, nullptr);
-    editor->setFocus();
-    editor->moveCursor(QTextCursor::Start);
-    QTest::keyClicks(editor, "Edited ");
-    const std::string edited = first->Qfld()->Text();
-    ASSERT_EQ(edited, "Edited " + initial);
+TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
+    QPlainTextEdit* text = ClickSmallPicture();
+    ASSERT_NE(text, nullptr);
+    const QString initial = text->toPlainText();
+    EXPECT_EQ(Qwindow()->Qfld()->Text(), kInformationText);
 
-    QwindowRef second = ShowInformation();
-    EXPECT_EQ(second, first);
-    EXPECT_EQ(second->Qfld()->Text(), edited);
-    EXPECT_TRUE(testsupport::WindowWidget(*second)->isVisible());
-}
+    text->setFocus();
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(text, "Edited ");
+    ASSERT_EQ(text->toPlainText(), "Edited " + initial);
 
-TEST_F(QwindowTest, AfterClosingAClickGivesAFreshText) {
-    QwindowRef first = ShowInformation();
-    const std::string initial = first->Qfld()->Text();
-    QTest::keyClicks(testsupport::Widget(*first->Qfld()), "Edited");
-    ASSERT_NE(first->Qfld()->Text(), initial);
-    first->Close();
-    EXPECT_EQ(fw::_GetImplicitWindow("Qwindow.Qwindow"), nullptr);
+    EXPECT_EQ(ClickSmallPicture(), text);
+    EXPECT_EQ(text->toPlainText(), "Edited " + initial);
+    EXPECT_EQ(InformationWindows(), 1);
 
-    QwindowRef second = ShowInformation();
-    EXPECT_NE(second, first);
-    EXPECT_EQ(second->Qfld()->Text(), initial);
+    text->window()->close();
+    testsupport::Wait(10);
+    EXPECT_EQ(InformationWindows(), 0);
+    QPlainTextEdit* fresh = ClickSmallPicture();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->toPlainText(), initial);
+    EXPECT_EQ(InformationWindows(), 1);
 }
 
 }  // namespace

@@ -56,6 +56,11 @@ QWidget* Widget(const fw::RectControl& control) {
     return control._Widget();
 }
 
+QWidget* Control(const fw::Window& window, std::string_view name) {
+    auto control = std::dynamic_pointer_cast<fw::RectControl>(window._ControlByName(name));
+    return control ? Widget(*control) : nullptr;
+}
+
 QWidget* WindowWidget(const fw::Window& window) {
     return window._Widget();
 }

@@ -27,6 +27,8 @@ std::vector<std::string> DismissMessageBoxes(const std::function<void()>& action
 // The Qt widgets behind the framework's objects, as a person sees them.
 // The control's widget; nullptr before construction or once its window is gone.
 QWidget* Widget(const fw::RectControl& control);
+// The widget of the window's control of that name; nullptr when there is none.
+QWidget* Control(const fw::Window& window, std::string_view name);
 // The window's top-level widget and its content area.
 QWidget* WindowWidget(const fw::Window& window);
 QWidget* ContentWidget(const fw::Window& window);
