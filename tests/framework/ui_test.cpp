@@ -426,6 +426,7 @@ TEST_F(Ui, PicturesOpenByNameOrNilAndACanvasDrawsThemInPointsSharpOnADenseScreen
                                       {"Missing.png", QColor()}}) {
         fw::Ref<fw::Picture> picture = fw::Picture::_OpenFromApp(name);
         ASSERT_EQ(picture != nullptr, color.isValid()) << name;
+        EXPECT_TRUE(!picture || (picture->Width() == 30 && picture->Height() == 20));
         Get<fw::Canvas>("Canvas2")->Backdrop(picture);
         const QImage shot = testsupport::ContentWidget(*window)->grab().toImage();
         for (const auto& [x, y, inside] :
@@ -433,7 +434,6 @@ TEST_F(Ui, PicturesOpenByNameOrNilAndACanvasDrawsThemInPointsSharpOnADenseScreen
             EXPECT_EQ(shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()),
                       inside && picture ? color : QColor(Qt::white))
                 << name << " at " << x << "," << y;
-            EXPECT_TRUE(!picture || (picture->Width() == 30 && picture->Height() == 20));
         }
     }
     folder.removeRecursively();
