@@ -2,6 +2,7 @@
 // numbers, property tables, casts, event bindings and class records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <limits>
 #include <memory>

@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
