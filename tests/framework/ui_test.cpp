@@ -1,0 +1,483 @@
+// Windows, controls, menus, the timer and the message box as the program's
+// windows use them, driven with real Qt events.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <span>
+#include <stdexcept>
+#include <tuple>
+
+#include "framework/core/PropertyTable.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Dialogs.h"
+#include "framework/ui/Menu.h"
+#include "framework/ui/Picture.h"
+#include "framework/ui/Window.h"
+#include "tests/support/Gui.h"
+
+namespace {
+
+using fw::PropertyTable;
+using testsupport::Widget;
+
+// A window class whose controls and menu enabling the test gives.
+class Probe : public fw::Window {
+  public:
+    static const fw::ClassRecord& StaticClass() {
+        static const fw::ClassRecord& record = fw::RuntimeClassRecord(
+            "Probe.Probe", &fw::Window::StaticClass(), [](fw::ClassRecord& r) {
+                r.handlers.emplace("CreateControls", fw::MethodHandler(&Probe::CreateControls));
+                r.handlers.emplace("EnableMenuItems", fw::MethodHandler(&Probe::EnableMenuItems));
+            });
+        return record;
+    }
+    const fw::ClassRecord& Class() const override { return StaticClass(); }
+    std::function<void(Probe&)> build, enable = [](Probe&) {};
+
+  private:
+    void CreateControls() { build(*this); }
+    void EnableMenuItems() { enable(*this); }
+};
+
+// A table of Integer entries, then whatever the caller adds.
+PropertyTable Ints(std::initializer_list<std::pair<const char*, int64_t>> entries) {
+    PropertyTable table;
+    for (const auto& [name, value] : entries) {
+        table.Integer(name, value);
+    }
+    return table;
+}
+
+// A shown window of that content size and type, with the controls build makes.
+fw::Ref<Probe> MakeWindow(const std::function<void(Probe&)>& build, int64_t width = 600,
+                          int64_t height = 400, int64_t type = 0) {
+    auto w = fw::RuntimeNewObject<Probe>();
+    w->build = [=](Probe& self) {
+        fw::_SetProperties(self, Ints({{"Width", width}, {"Height", height}, {"Type", type}})
+                                     .Boolean("Visible", true)
+                                     .Boolean("HasBackgroundColor", true)
+                                     .Color("BackgroundColor", 0x00FFFFFF));
+        build(self);
+    };
+    w->Constructor();
+    return w;
+}
+
+// A control made, kept and given its table as the program's windows do it.
+template <class C>
+fw::Ref<C> Add(Probe& w, const char* name, const PropertyTable& table) {
+    auto control = w.__New<C>();
+    control->Constructor();
+    w._AddControl(name, control);
+    fw::_SetProperties(*control, table);
+    return control;
+}
+
+// The handlers the window binds: they note what they see; KeyDown answers by `swallow`.
+struct Spy : fw::Object {
+    std::function<bool(const std::string&)> swallow = [](const std::string&) { return true; };
+    std::function<void()> onAction = [] {};
+    std::vector<std::string> keys, actions;
+    int changes = 0;
+    bool KeyDown(fw::Ref<fw::Control>, std::string key) {
+        keys.push_back(key);
+        return swallow(key);
+    }
+    void TextChange(fw::Ref<fw::Control>) { ++changes; }
+    void Action(fw::Ref<fw::Control> sender) {
+        actions.push_back(sender->Name());
+        onAction();
+    }
+};
+
+template <class R, class... A>
+void Bind(const fw::Ref<fw::Control>& control, const fw::EventDecl& event, R (Spy::*handler)(A...),
+          const std::shared_ptr<Spy>& spy) {
+    fw::RuntimeAddEventHandler(
+        control, event.number,
+        fw::RuntimeCreateDelegate(handler, spy, std::string(event.signature), 1));
+}
+
+// The calculator's kinds of control (G group box, T text field, L label, R radio
+// button, P push button, C canvas, A text area), where they stand, in which box,
+// their tab indexes (not in the order they are made) and the fields' lengths.
+using Row = std::tuple<char, const char*, const char*, int, int, int, int, int64_t, int64_t>;
+const Row kControls[] = {Row{'G', "testBox", "", 73, 146, 106, 120, 1, 0},
+                         Row{'R', "ZBtn", "testBox", 78, 164, 42, 20, 0, 0},
+                         Row{'R', "TBtn", "testBox", 78, 188, 42, 20, 1, 0},
+                         Row{'R', "FBtn", "testBox", 78, 213, 42, 20, 2, 0},
+                         Row{'R', "XBtn", "testBox", 78, 238, 95, 20, 3, 0},
+                         Row{'G', "dfBox", "", 224, 160, 106, 106, 0, 0},
+                         Row{'T', "df2Edit", "dfBox", 245, 231, 62, 20, 1, 4},
+                         Row{'L', "Ntext", "dfBox", 257, 171, 17, 16, 4, 0},
+                         Row{'T', "df1Edit", "dfBox", 245, 186, 62, 20, 0, 4},
+                         Row{'P', "CalcBtn", "", 50, 350, 100, 30, 2, 0},
+                         Row{'C', "Canvas2", "", 289, 346, 30, 32, 5, 0},
+                         Row{'T', "pEdit", "", 469, 231, 62, 20, 10, 9},
+                         Row{'T', "zEdit", "", 471, 186, 62, 20, 8, 7},
+                         Row{'A', "Qfld", "", 300, 290, 100, 40, 14, 0}};
+
+class Ui : public testing::Test {
+  protected:
+    void SetUp() override {
+        window = MakeWindow([this](Probe& self) {
+            for (const auto& [kind, name, box, left, top, width, height, tab, length] : kControls) {
+                const PropertyTable at = Ints({{"Left", left},
+                                               {"Top", top},
+                                               {"Width", width},
+                                               {"Height", height},
+                                               {"TabIndex", tab}})
+                                             .String("InitialParent", box);
+                if (kind == 'T') {
+                    auto field = Add<fw::TextField>(
+                        self, name, PropertyTable(at).Integer("MaximumCharactersAllowed", length));
+                    Bind(field, fw::TextField::kKeyDown, &Spy::KeyDown, spy);
+                    Bind(field, fw::TextField::kTextChange, &Spy::TextChange, spy);
+                }
+                kind == 'R'   ? Bind(Add<fw::RadioButton>(self, name, at), fw::RadioButton::kAction,
+                                     &Spy::Action, spy)
+                : kind == 'P' ? Bind(Add<fw::PushButton>(self, name, at), fw::PushButton::kAction,
+                                     &Spy::Action, spy)
+                : kind == 'G' ? (void)Add<fw::GroupBox>(self, name, at)
+                : kind == 'L' ? (void)Add<fw::Label>(self, name, at)
+                : kind == 'C' ? (void)Add<fw::Canvas>(self, name, at)
+                : kind == 'A' ? (void)Add<fw::TextArea>(self, name, at)
+                              : void();
+            }
+        });
+    }
+    void TearDown() override {
+        while (auto w = fw::_GetImplicitWindow("Probe.Probe")) {
+            w->Close();
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    template <class C = fw::RectControl>
+    fw::Ref<C> Get(const char* name) {
+        return fw::RuntimeCheckCast<C>(window->_ControlByName(name));
+    }
+    QWidget* Of(const char* name) { return Widget(*Get(name)); }
+    void Activate() {
+        QApplication::setActiveWindow(testsupport::WindowWidget(*window));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(testsupport::WindowWidget(*window)));
+    }
+    std::shared_ptr<Spy> spy = std::make_shared<Spy>();
+    fw::Ref<Probe> window;
+};
+
+TEST_F(Ui, ControlsStandAtTheirWindowPositionsAlsoInsideAGroupBox) {
+    for (const auto& [kind, name, box, left, top, width, height, tab, length] : kControls) {
+        EXPECT_EQ(testsupport::Place(*Get(name)), QRect(left, top, width, height)) << name;
+        EXPECT_EQ(Of(name)->parentWidget(), *box ? Of(box) : testsupport::ContentWidget(*window));
+    }
+}
+
+TEST_F(Ui, KeyDownGetsEachKeysTextButNoCtrlKeyAndAPasteIsHeldToTheLength) {
+    QApplication::clipboard()->setText("98765");
+    using R = std::tuple<Qt::Key, Qt::KeyboardModifiers, const char*>;  // no text: no KeyDown
+    for (const auto& [key, modifiers, text] :
+         {R{Qt::Key_Backspace, {}, "\b"}, R{Qt::Key_Tab, {}, "\t"},
+          R{Qt::Key_Backtab, Qt::ShiftModifier, "\t"}, R{Qt::Key_Return, {}, "\r"},
+          R{Qt::Key_Enter, Qt::KeypadModifier, "\x03"}, R{Qt::Key_Left, {}, "\x1C"},
+          R{Qt::Key_Right, {}, "\x1D"}, R{Qt::Key_Up, {}, "\x1E"}, R{Qt::Key_Down, {}, "\x1F"},
+          R{Qt::Key_Delete, {}, "\x7F"}, R{Qt::Key_7, {}, "7"}, R{Qt::Key_Minus, {}, "-"},
+          R{Qt::Key_Period, {}, "."}, R{Qt::Key_A, {}, "a"}, R{Qt::Key_F5, {}, ""},
+          R{Qt::Key_Shift, Qt::ShiftModifier, nullptr}, R{Qt::Key_A, Qt::ControlModifier, nullptr},
+          R{Qt::Key_V, Qt::ControlModifier, nullptr}}) {
+        spy->keys.clear();
+        QTest::keyClick(Of("df1Edit"), key, modifiers);
+        EXPECT_EQ(spy->keys, text ? std::vector<std::string>{text} : std::vector<std::string>{})
+            << QKeySequence(key | modifiers).toString().toStdString();
+    }
+    EXPECT_EQ(Get<fw::TextField>("df1Edit")->Text(), "9876");  // the paste, and nothing else
+    EXPECT_EQ(spy->changes, 1);
+}
+
+TEST_F(Ui, ASwallowedKeyNeverReachesTheFieldAndTypingStopsAtItsLength) {
+    spy->swallow = [](const std::string& key) {
+        return !(key == "\b" || (key.size() == 1 && key[0] >= '0' && key[0] <= '9'));
+    };
+    QTest::keyClicks(Of("df1Edit"), "1a2-345");
+    EXPECT_EQ(Get<fw::TextField>("df1Edit")->Text(), "1234");
+    QTest::keyClick(Of("df1Edit"), Qt::Key_Backspace);
+    QTest::keyClick(Of("df1Edit"), Qt::Key_Left);  // swallowed: the cursor stays at the end
+    QTest::keyClick(Of("df1Edit"), Qt::Key_9);
+    EXPECT_EQ(Get<fw::TextField>("df1Edit")->Text(), "1239");
+    EXPECT_EQ(spy->changes, 6);
+}
+
+TEST_F(Ui, TabFollowsTabIndexAndEntersAGroupBoxRightAfterIt) {
+    spy->swallow = [](const std::string&) { return false; };
+    Activate();
+    Of("zEdit")->setFocus();
+    std::string order;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        for (const auto& row : kControls) {
+            order += Of(std::get<1>(row)) == QApplication::focusWidget() ? std::get<1>(row) : "";
+        }
+        order += " ";
+    }
+    EXPECT_EQ(order, "pEdit Qfld df1Edit df2Edit ZBtn CalcBtn ");
+}
+
+TEST_F(Ui, RadioButtonsOfABoxAreExclusiveCodeDeselectsAndOnlyTheUserRaisesAction) {
+    auto values = [this] {
+        std::string v;
+        for (const char* name : {"ZBtn", "TBtn", "FBtn", "XBtn"}) {
+            v += Get<fw::RadioButton>(name)->Value() ? '1' : '0';
+        }
+        return v;
+    };
+    EXPECT_EQ(values(), "0000");
+    QTest::mouseClick(Of("ZBtn"), Qt::LeftButton, {}, QPoint(8, 10));
+    QTest::mouseClick(Of("TBtn"), Qt::LeftButton, {}, QPoint(8, 10));
+    EXPECT_EQ(values(), "0100");
+    Get<fw::RadioButton>("TBtn")->Value(false);
+    EXPECT_EQ(values(), "0000");
+    Get<fw::RadioButton>("FBtn")->Value(true);
+    EXPECT_EQ(values(), "0010");
+    // An arrow key selects the next button, and the focus its handler gives stays.
+    Activate();
+    spy->onAction = [this] { Get("zEdit")->SetFocus(); };
+    Get("FBtn")->SetFocus();
+    QTest::keyClick(Of("FBtn"), Qt::Key_Down);
+    EXPECT_EQ(values(), "0001");
+    EXPECT_EQ(spy->actions, (std::vector<std::string>{"ZBtn", "TBtn", "XBtn"}));
+    EXPECT_EQ(QApplication::focusWidget(), Of("zEdit"));
+}
+
+TEST_F(Ui, TheTimerFiresOnceShownOrHiddenAndNeverOnceItsWindowIsGone) {
+    enum { Shown, Hidden, Closed };
+    for (int state : {Shown, Hidden, Closed}) {
+        const std::size_t before = spy->actions.size();
+        auto w = MakeWindow([&](Probe& self) {
+            auto timer = Add<fw::Timer>(self, "Timer1", Ints({{"Period", 50}, {"RunMode", 1}}));
+            Bind(timer, fw::Timer::kAction, &Spy::Action, spy);
+        });
+        state == Hidden ? w->Hide() : state == Closed ? w->Close() : void();
+        w.reset();
+        testsupport::Wait(300);
+        EXPECT_EQ(spy->actions.size() - before, state == Closed ? 0u : 1u) << state;
+    }
+}
+
+// The program's kind of menu bar: an empty first and last menu, File with Quit and
+// an item without caption, Edit with a separator and About; or File alone.
+fw::Ref<fw::MenuBar> Bar(bool full = true) {
+    using R = std::tuple<const char*, const char*, const char*, const char*, int>;
+    const R rows[] = {{"", "File", "File", "", 0},
+                      {"File", "FileQuit", "Quit", "Cmd+Q", 1},
+                      {"", "Apple", "", "", 0},
+                      {"File", "Blank", "", "", 0},
+                      {"", "Edit", "Edit", "", 0},
+                      {"Edit", "EditUndo", "Undo", "Cmd+Z", 0},
+                      {"Edit", "Line", "-", "", 0},
+                      {"Edit", "EditCut", "Cut", "Cmd+X", 0},
+                      {"Edit", "About", "About Quenvale", "", 2},
+                      {"", "Last", "", "", 0}};
+    auto bar = fw::RuntimeNewObject<fw::MenuBar>();
+    for (const auto& [parent, name, caption, shortcut, kind] : std::span(rows, full ? 10 : 2)) {
+        fw::Ref<fw::MenuItem> item = kind == 1   ? fw::RuntimeNewObject<fw::QuitMenuItem>()
+                                     : kind == 2 ? fw::RuntimeNewObject<fw::AppleMenuItem>()
+                                                 : fw::RuntimeNewObject<fw::MenuItem>();
+        item->Name(name);
+        item->Value(caption);
+        item->Shortcut(shortcut);
+        item->AutoEnabled(kind == 1);
+        (*parent ? bar->Child(parent) : fw::Ref<fw::MenuItem>(bar))->AddMenu(item);
+    }
+    return bar;
+}
+
+TEST_F(Ui, MenusShowCaptionedItemsAndAskTheWindowWhichAreEnabledBeforeOpeningOrAShortcut) {
+    auto bar = Bar();
+    window->MenuBar(bar);
+    std::string ran;
+    for (const char* item : {"EditUndo", "About"}) {
+        window->_AddMenuHandler(item, [&ran, item](fw::Object&, const fw::Args&) {
+            ran += std::string(item) + " ";
+            return fw::Variant(true);
+        });
+    }
+    bool undoAllowed = false;
+    window->enable = [&](Probe&) {
+        bar->_Lookup("About")->Enabled(true);
+        bar->_Lookup("EditUndo")->Enabled(undoAllowed);
+    };
+    for (const auto& [item, shown] : {std::pair{"Apple", false},
+                                      {"Blank", false},
+                                      {"Last", false},
+                                      {"File", true},
+                                      {"Line", true},
+                                      {"About", true}}) {
+        EXPECT_EQ(testsupport::MenuAction(*window, item)->isVisible(), shown) << item;
+    }
+    QMenuBar* view = testsupport::MenuBarWidget(*window);
+    QMenu* edit = testsupport::MenuAction(*window, "Edit")->menu();
+    Activate();
+    bar->_Lookup("EditCut")->Enabled(true);
+    QTest::mouseClick(view, Qt::LeftButton, {}, view->actionGeometry(edit->menuAction()).center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return edit->isVisible(); }));
+    for (const auto& [item, enabled] :
+         {std::pair{"EditUndo", false}, {"EditCut", false}, {"About", true}, {"FileQuit", true}}) {
+        EXPECT_EQ(testsupport::MenuAction(*window, item)->isEnabled(), enabled) << item;
+    }
+    QTest::mouseClick(edit, Qt::LeftButton, {},
+                      edit->actionGeometry(testsupport::MenuAction(*window, "About")).center());
+    for (bool allowed : {false, true}) {
+        undoAllowed = allowed;
+        QTest::keyClick(testsupport::WindowWidget(*window), Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(ran, "About EditUndo ");
+}
+
+TEST_F(Ui, CtrlQQuitsWithZeroFromEveryWindowButNotWhileAMessageBoxIsOpen) {
+    if (!fw::App()) {  // the application's bar serves the windows without one of their own
+        auto app = fw::RuntimeNewObject<fw::Application>();
+        app->MenuBar(Bar(false));
+        fw::_RuntimeRegisterAppObject(app);
+    }
+    for (const auto& w :
+         {MakeWindow([](Probe& self) { self.MenuBar(Bar()); }), MakeWindow([](Probe&) {})}) {
+        QWidget* top = testsupport::WindowWidget(*w);
+        fw::Quit(5);
+        fw::_RuntimeRun();  // ends at once: the Quit came first
+        QApplication::setActiveWindow(top);
+        QTimer::singleShot(0, [top] {
+            ASSERT_NE(QApplication::activeModalWidget(), nullptr);
+            QTest::keyClick(top, Qt::Key_Q, Qt::ControlModifier);
+            QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Q, Qt::ControlModifier);
+        });
+        testsupport::DismissMessageBoxes([] { fw::MsgBox("Open"); });
+        EXPECT_EQ(fw::RuntimeExit(), 5);
+        QApplication::setActiveWindow(top);
+        QTest::keyClick(top, Qt::Key_Q, Qt::ControlModifier);
+        ASSERT_EQ(fw::RuntimeExit(), 0);
+        fw::_RuntimeRun();
+    }
+}
+
+TEST_F(Ui, TheMessageBoxIsModalShowsItsTextAsWrittenAndReturnsWhenDismissed) {
+    for (const std::string text : {"F must be < 9999 & > 1", "two\nlines", ""}) {
+        bool returned = false;
+        EXPECT_EQ(testsupport::DismissMessageBoxes([&] {
+                      fw::MsgBox(text);
+                      returned = true;
+                  }),
+                  std::vector<std::string>{text});
+        EXPECT_TRUE(returned);
+    }
+}
+
+// As the program's exception helper: hands runtime errors back, lets others escape.
+std::exception_ptr HandBackRuntimeErrors(void (*fn)(void*), void* arg) {
+    try {
+        fn(arg);
+    } catch (const fw::RuntimeException&) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+TEST_F(Ui, AnExceptionLeavingAHandlerIsReportedAndTheProgramRunsOn) {
+    using R = std::tuple<bool, std::function<void()>, const char*>;
+    for (const auto& [helper, raise, report] :
+         {R{true, [] { throw fw::NilObjectException("gone"); }, "NilObjectException: gone"},
+          R{true, [] { throw std::out_of_range("index 9"); }, "std::out_of_range: index 9"},
+          R{false, [] { throw fw::IllegalCastException("no"); }, "IllegalCastException: no"}}) {
+        fw::_RuntimeSetExceptionHelper(helper ? &HandBackRuntimeErrors : nullptr);
+        spy->onAction = raise;
+        testing::internal::CaptureStderr();
+        const auto texts = testsupport::DismissMessageBoxes(
+            [&] { QTest::mouseClick(Of("CalcBtn"), Qt::LeftButton); });
+        const std::string err = testing::internal::GetCapturedStderr();
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_NE(texts[0].find(report), std::string::npos) << texts[0];
+        EXPECT_NE(err.find(report), std::string::npos) << err;
+    }
+    fw::_RuntimeSetExceptionHelper(nullptr);
+    spy->onAction = [] {};
+    QTest::mouseClick(Of("CalcBtn"), Qt::LeftButton);
+    EXPECT_EQ(spy->actions.size(), 4u);
+}
+
+// Run once on a normal screen and once on a double-density one.
+TEST_F(Ui, PicturesOpenByNameOrNilAndACanvasDrawsThemInPointsSharpOnADenseScreen) {
+    QDir folder(QCoreApplication::applicationDirPath() + "/resources");
+    ASSERT_TRUE(folder.mkpath("."));
+    for (const auto& [name, scale, color] : {std::tuple{"Plain.png", 1, Qt::red},
+                                             {"Sharp.png", 1, Qt::red},
+                                             {"Sharp@2x.png", 2, Qt::blue}}) {
+        QImage image(30 * scale, 20 * scale, QImage::Format_ARGB32);
+        image.fill(color);
+        ASSERT_TRUE(image.save(folder.filePath(name), "PNG"));
+    }
+    const QColor sharp = qApp->devicePixelRatio() > 1.0 ? Qt::blue : Qt::red;
+    for (const auto& [name, color] : {std::pair{"Plain.png", QColor(Qt::red)},
+                                      {"Sharp.png", sharp},
+                                      {"Missing.png", QColor()}}) {
+        fw::Ref<fw::Picture> picture = fw::Picture::_OpenFromApp(name);
+        ASSERT_EQ(picture != nullptr, color.isValid()) << name;
+        EXPECT_TRUE(!picture || (picture->Width() == 30 && picture->Height() == 20));
+        Get<fw::Canvas>("Canvas2")->Backdrop(picture);
+        const QImage shot = testsupport::ContentWidget(*window)->grab().toImage();
+        for (const auto& [x, y, inside] :
+             {std::tuple{289, 346, true}, {318, 365, true}, {289, 366, false}}) {
+            EXPECT_EQ(shot.pixelColor(QPoint(x, y) * shot.devicePixelRatio()),
+                      inside && picture ? color : QColor(Qt::white))
+                << name << " at " << x << "," << y;
+        }
+    }
+    folder.removeRecursively();
+}
+
+// ---- Visible polish: no focus frame where the table forbids one, a captionless
+// box's frame on its top edge, a thin edge around a window of type 2.
+
+TEST_F(Ui, AClickDrawsAFocusFrameOnlyWhereTheTableAllowsIt) {
+    for (const auto& [name, ring] : {std::pair{"zEdit", true}, {"pEdit", false}, {"Qfld", false}}) {
+        fw::_SetProperties(*Get(name), PropertyTable().Boolean("AllowFocusRing", ring));
+        Activate();
+        Of("df1Edit")->setFocus();
+        const QRect edge = testsupport::Place(*Get(name)).adjusted(0, 0, 0, 2 - Of(name)->height());
+        const QImage unfocused = testsupport::ContentWidget(*window)->grab(edge).toImage();
+        QTest::mouseClick(Of(name)->childAt(20, 10) ? Of(name)->childAt(20, 10) : Of(name),
+                          Qt::LeftButton, {}, QPoint(20, 10));
+        ASSERT_NE(QApplication::focusWidget(), Of("df1Edit"));
+        EXPECT_EQ(testsupport::ContentWidget(*window)->grab(edge).toImage() != unfocused, ring)
+            << name;
+    }
+}
+
+TEST_F(Ui, AGroupBoxWithoutCaptionDrawsItsFrameFromItsTopEdge) {
+    const QImage shot = testsupport::ContentWidget(*window)->grab().toImage();
+    std::vector<int> drawn;  // rows down dfBox's middle, clear of its controls, that are not white
+    for (int y = 0; y < shot.height(); ++y) {
+        shot.pixelColor(230, y) != QColor(Qt::white) ? drawn.push_back(y) : void();
+    }
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(std::pair(drawn.front(), drawn.back()), std::pair(160, 265));
+}
+
+TEST_F(Ui, AWindowOfType2DrawsAThinEdgeAroundItsContent) {
+    for (int64_t type : {0, 2}) {
+        const QImage shot =
+            testsupport::WindowWidget(*MakeWindow([](Probe&) {}, 200, 100, type))->grab().toImage();
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        const QColor inside = shot.pixelColor(right / 2, bottom / 2);
+        for (QPoint edge : {QPoint(0, bottom / 2), QPoint(right, bottom / 2), QPoint(right / 2, 0),
+                            QPoint(right / 2, bottom)}) {
+            EXPECT_EQ(shot.pixelColor(edge) != inside, type == 2) << edge.x() << "," << edge.y();
+        }
+        EXPECT_EQ(shot.pixelColor(1, 1), inside);
+    }
+}
+
+}  // namespace
