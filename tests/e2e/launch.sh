@@ -2,10 +2,7 @@
 # Quenvale started where it cannot open a display: one plain line on standard
 # error and status 1, not an abort. Options on its command line are not Qt's
 # to take; Qt's environment settings still are.
-set -u
-BUILD=${BUILD:-$(cd "$(dirname "$0")/../../build" && pwd)}
-APP=$BUILD/quenvale
-FAILURES=0
+source "$(dirname "$0")/lib.sh"
 
 # A display number that no X server answers on.
 for n in $(seq 600 999); do
@@ -27,19 +24,12 @@ for row in "${CASES[@]}"; do
     environment=(-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
     [ "$display" = - ] || environment+=("DISPLAY=$display")
     [ "$platform" = - ] || environment+=("QT_QPA_PLATFORM=$platform")
-    limit=30
-    [ "$status" = 124 ] && limit=5
+    limit=$((status == 124 ? 5 : 30))
     # shellcheck disable=SC2086  # the arguments are meant to split
-    got_stderr=$(env "${environment[@]}" timeout "$limit" "$APP" $args 2>&1 >/dev/null)
+    got_stderr=$(env "${environment[@]}" timeout "$limit" "$BUILD/quenvale" $args 2>&1 >/dev/null)
     got_status=$?
-    if [ "$got_status" != "$status" ]; then
-        printf 'FAIL %s: status %s, expected %s\n%s\n' "$what" "$got_status" "$status" "$got_stderr"
-        FAILURES=$((FAILURES + 1))
-    elif [ "$stderr" != "*" ] && [ "$got_stderr" != "$stderr" ]; then
-        printf 'FAIL %s: standard error\n[%s]\nexpected\n[%s]\n' "$what" "$got_stderr" "$stderr"
-        FAILURES=$((FAILURES + 1))
-    else
-        printf 'ok   %s\n' "$what"
-    fi
+    expect_eq "$what: status" "$status" "$got_status"
+    [ "$stderr" = "*" ] || expect_eq "$what: standard error" "$stderr" "$got_stderr"
 done
-exit $((FAILURES > 0))
+echo "$PASSES passed, $FAILURES failed"
+[ "$FAILURES" -eq 0 ]

@@ -72,11 +72,8 @@ e2e_start() {
 # Waits until the calculator window has the focus; a scenario that cannot
 # get it ends here.
 e2e_calculator() {
-    if ! until_ok 20 calc_window || ! until_ok 5 is_active "$CALC"; then
-        fail "the calculator window opens"
-        e2e_finish
-        exit
-    fi
+    until_ok 20 calc_window && until_ok 5 is_active "$CALC" ||
+        { fail "the calculator window opens" && e2e_finish; exit; }
     pause 0.3
 }
 
@@ -173,22 +170,15 @@ click_close_button() {
     xdotool mousemove --window "$1" $((WIDTH + ${right:-1} - 11)) $((-${top:-20} / 2)) click 1
 }
 
-# Whether the program has ended: it is gone, or a zombie until waited for.
-ended() {
-    local state=Z
-    read -r _ _ state _ 2>/dev/null <"/proc/$APP_PID/stat"
-    [ "$state" = Z ]
-}
-# Waits up to 10 s for the program to end; STATUS is its exit status (137
-# when it had to be killed).
+# Waits up to 10 s for the program to end (to be gone, or a zombie until
+# waited for); STATUS is its exit status (137 when it had to be killed).
 app_status() {
-    until_ok 10 ended
+    until_ok 10 eval '! grep -qv "^[0-9]* (.*) Z" "/proc/$APP_PID/stat" 2>/dev/null'
     kill -9 "$APP_PID" 2>/dev/null
     wait "$APP_PID" 2>/dev/null
     STATUS=$?
     APP_PID=""
 }
-
 e2e_finish() {
     # Without its window manager a scenario cannot tell much.
     kill -0 "$WM_PID" 2>/dev/null || fail "the window manager ran to the end (see $SCENARIO-wm.log)"

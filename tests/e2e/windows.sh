@@ -12,7 +12,6 @@ choose_about
 splash=$(until_ok 5 window 350x200)
 expect_eq "About Quenvale shows the splash window of the start again" "${first_splash:-none}" "$splash"
 pause 1
-shot about
 check "the splash window stays up" is_visible "$splash"
 xdotool mousemove --window "$splash" 175 100 click 1
 check "a click in the splash window hides it" gone "$splash"
@@ -20,7 +19,6 @@ check "a click in the splash window hides it" gone "$splash"
 click_control picture
 info=$(until_ok 5 window Information)
 check "the small picture opens the Information window" until_ok 5 is_active "$info"
-shot information
 xdotool key ctrl+a
 expect_eq "its text begins with the program's name" Quenvale "$(copied | head -n 1)"
 click_close_button "$info"

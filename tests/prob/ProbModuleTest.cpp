@@ -36,13 +36,6 @@ struct Known {
 // zeros and the one result below zero come out exactly.
 TEST(ProbModule, KnownValuesToTenSignificantDigits) {
     const Known cases[] = {
-        {Z, 0, 0, 0, kCap},
-        {Z, 0.5, 0, 0, 0.6170750775},
-        {Z, 1, 0, 0, 0.3173105079},
-        {Z, 1.96, 0, 0, 0.0499957903},
-        {Z, -1.96, 0, 0, 0.0499957903},
-        {Z, 2.5758, 0, 0, 0.01000084748},
-        {Z, 3, 0, 0, 0.002699796063},
         {Z, 6.8, 0, 0, 1.046174258e-11},      // last point of the series
         {Z, 6.80001, 0, 0, 1.046129849e-11},  // first of the tail formula
         {Z, 7, 0, 0, 2.559619183e-12},
@@ -54,10 +47,7 @@ TEST(ProbModule, KnownValuesToTenSignificantDigits) {
         {T, 0.00008, 9999, 0, kCap},
         {T, 1, 1, 0, 0.5000000019},
         {T, 2, 1, 0, 0.2951672379},
-        {T, -2, 1, 0, 0.2951672379},
         {T, 12.706, 1, 0, 0.05000080589},
-        {T, 1, 2, 0, 0.4226497308},
-        {T, 4.303, 2, 0, 0.04999252499},
         {T, 1, 3, 0, 0.3910022212},
         {T, 1, 4, 0, 0.3739009663},
         {T, 1, 5, 0, 0.36321747},
@@ -180,10 +170,11 @@ TEST(ProbModule, ResultsFollowTheClosedForms) {
          [](double z) { return std::erfc(std::fabs(z) / std::numbers::sqrt2); }, -9, 9, 0.001,
          1e-14},
         // 0.36338023 stands in for 1 - 2/pi, a few 1e-9 off.
-        {"tprob(t, 1) = 1 - 2 atan(t) / pi", [](double t) { return tprob(t, 1); },
-         [](double t) { return 1 - 2 * std::atan(t) / std::numbers::pi; }, 0, 999, 0.01, 5e-9},
-        {"tprob(t, 2) = 1 - t / sqrt(2 + t^2)", [](double t) { return tprob(t, 2); },
-         [](double t) { return 1 - t / std::sqrt(2 + t * t); }, 0, 999, 0.01, 1e-14},
+        {"tprob(t, 1) = 1 - 2 atan(|t|) / pi", [](double t) { return tprob(t, 1); },
+         [](double t) { return 1 - 2 * std::atan(std::fabs(t)) / std::numbers::pi; }, -999, 999,
+         0.01, 5e-9},
+        {"tprob(t, 2) = 1 - |t| / sqrt(2 + t^2)", [](double t) { return tprob(t, 2); },
+         [](double t) { return 1 - std::fabs(t) / std::sqrt(2 + t * t); }, -999, 999, 0.01, 1e-14},
         // The series stops at a relative 1e-06; far out that leaves a few 1e-06.
         {"x2prob(x, 2) = exp(-x / 2)", [](double x) { return x2prob(x, 2); },
          [](double x) { return std::exp(-x / 2); }, 0, 9999, 0.1, 1e-5},
