@@ -15,7 +15,6 @@
 #include "prob/ProbModule.h"
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
-#include "windows/MainWnd.h"
 #include "windows/SplashWnd.h"
 
 namespace {
@@ -30,6 +29,7 @@ class Calculator : public CalculatorScreen {
         testsupport::Wait(50);
     }
 
+    static std::string Shows(double p) { return fw::Format(p, ".0000"); }
     QWidget* Focus() const { return testsupport::WindowWidget(*w)->focusWidget(); }
     // Clicks the menu's title in the bar, as a person opens it.
     QMenu* OpenMenu(QAction* title) const {
@@ -86,8 +86,6 @@ TEST_F(Calculator, OpensWithOnlyTheTestChoiceAndItsButtons) {
     EXPECT_FALSE(SplashWnd()->Visible()) << "opening hides the splash window";
 }
 
-// ---------------------------------------------------------------- choosing a test
-
 TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
     struct Case {
         const char* before[4];  // a test and its entries, calculated when it has a value
@@ -122,8 +120,6 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
         EXPECT_EQ(Focus(), Widget(c.test == 1 ? "zEdit" : "df1Edit"));
     }
 }
-
-// ---------------------------------------------------------------- typing
 
 TEST_F(Calculator, EachFieldTakesItsKeysAndBeepsAtTheRest) {
     // What a degrees-of-freedom field and the value field hold after the key
@@ -201,12 +197,6 @@ TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
     }
 }
 
-// ---------------------------------------------------------------- Calculate
-
-std::string Shows(double p) {
-    return fw::Format(p, ".0000");
-}
-
 // Each press of Calculate after Clear; then Clear again, back to no test.
 TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForgetsIt) {
     struct Case {
@@ -270,8 +260,6 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         }
     }
 }
-
-// ---------------------------------------------------------------- the menu bar
 
 // What a person finds in the bar: the menus' titles and, once a menu is opened,
 // the items that can be chosen; About shows the splash window and changes nothing here.
