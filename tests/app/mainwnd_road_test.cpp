@@ -1,5 +1,6 @@
 // The calculator window driven as a person drives it: what it shows when it
-// opens, choosing a test, typing and pasting, Calculate and Clear, About.
+// opens, choosing a test, typing and pasting, Calculate and Clear, About, the
+// Information window, and the ways to quit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,14 +8,25 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/core/Text.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Dialogs.h"
 #include "prob/ProbModule.h"
+#include "startup/Startup.h"
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
+#include "windows/MainWnd.h"
+#include "windows/Qwindow.h"
 #include "windows/SplashWnd.h"
 
 namespace {
@@ -293,6 +305,147 @@ TEST_F(Calculator, MenusOfferOnlyQuitAndAboutWhichShowsTheSplashWindow) {
     QTest::keyClick(testsupport::WindowWidget(*SplashWnd()), Qt::Key_Space);
     EXPECT_FALSE(SplashWnd()->Visible()) << "a key hides the About box";
     EXPECT_TRUE(testsupport::WindowWidget(*w)->isVisible());
+}
+
+// The Information window, opened by a click on the calculator window's small
+// picture: one at a time, keeping its edits until it is closed.
+
+// A click on the small picture, then the Information window's text area.
+QPlainTextEdit* ClickSmallPicture() {
+    QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton, {},
+                      QPoint(3, 3));
+    testsupport::Wait(10);
+    auto information = fw::_GetImplicitWindow("Qwindow.Qwindow");
+    EXPECT_NE(information, nullptr);
+    EXPECT_TRUE(information && testsupport::WindowWidget(*information)->isVisible());
+    return information ? qobject_cast<QPlainTextEdit*>(testsupport::Control(*information, "Qfld"))
+                       : nullptr;
+}
+
+// Fourteen lines, each ended by a carriage return alone except the last.
+constexpr const char* kInformationText =
+    "Quenvale\r\rThis program calculates the probability of Z, t, F, and Chi-square statistics.\r"
+    "\rZ probability is based on the ZKERCOOK routine from: (1989). Algorithms for fast and "
+    "precise computation of the normal integral. Behavior Research Methods, Instruments, & "
+    "Computers, 21, 447-454.\r\rt probability is based on Algorithm 8.7, F probability on "
+    "Algorithm 8.11, and Chi-square probability on Algorithm 8.9 from: Cooke, D., Craven, A. H., "
+    "& Clarke, G. M. (1990). Basic statistical computing (2nd ed.). Edward Arnold.\r\r"
+    "------------------------------------------------------------------------------\rCopyright "
+    "(c) 2020-2026 The Quenvale authors. All rights reserved. Quenvale may be copied and given "
+    "away free of charge, unchanged and with this notice.\r\rReference as: The Quenvale authors "
+    "(2020). Quenvale [Computer software]. The Quenvale authors.\r\rAuthor makes no warranty, "
+    "expressed or implied, respecting Quenvale, including, but not limited to, warranties of "
+    "merchantability or fitness for particular purpose. Quenvale must be used with professional "
+    "care. It should be applied in conjunction with professional judgment to determine the "
+    "appropriateness of classifications and recommendations. The user is expected to possess the "
+    "necessary professional qualifications and skills to properly use the Quenvale program. The "
+    "user assumes complete responsibility for any decisions or reports based on information "
+    "obtained from Quenvale. The author assumes no liability to the user nor any third party "
+    "with respect to the user's activities or application of the Quenvale program nor for any "
+    "damages arising out of any miscalculation or misuse by the user.";
+
+int InformationWindows() {
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(tops.begin(), tops.end(), [](QWidget* top) {
+        return top->isVisible() && top->windowTitle() == "Information";
+    }));
+}
+
+TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
+    QPlainTextEdit* text = ClickSmallPicture();
+    ASSERT_NE(text, nullptr);
+    const QString initial = text->toPlainText();
+    EXPECT_EQ(Qwindow()->Qfld()->Text(), kInformationText);
+
+    text->setFocus();
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(text, "Edited ");
+    ASSERT_EQ(text->toPlainText(), "Edited " + initial);
+
+    EXPECT_EQ(ClickSmallPicture(), text);
+    EXPECT_EQ(text->toPlainText(), "Edited " + initial);
+    EXPECT_EQ(InformationWindows(), 1);
+
+    text->window()->close();
+    testsupport::Wait(10);
+    EXPECT_EQ(InformationWindows(), 0);
+    QPlainTextEdit* fresh = ClickSmallPicture();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->toPlainText(), initial);
+    EXPECT_EQ(InformationWindows(), 1);
+}
+
+// Closing the calculator window, or Ctrl+Q in any of the program's windows, ends
+// the run with exit status 0 whatever else is on screen; a message box holds
+// Ctrl+Q back. Each way runs the event loop in a process of its own.
+
+constexpr int kLoopNeverEnded = 3;
+constexpr int kBoxStayed = 7;
+
+enum class InFront { Calculator, Splash, Information, MessageBox };
+struct Way {
+    const char* name;
+    InFront active;
+    bool ctrlQ;  // else the calculator window's close button
+};
+const Way kWays[] = {
+    {"the close button", InFront::Calculator, false},
+    {"the close button with the splash window shown", InFront::Splash, false},
+    {"the close button with the Information window open", InFront::Information, false},
+    {"Ctrl+Q in the calculator window", InFront::Calculator, true},
+    {"Ctrl+Q in the splash window", InFront::Splash, true},
+    {"Ctrl+Q in the Information window", InFront::Information, true},
+    {"Ctrl+Q in a message box", InFront::MessageBox, true},  // the box stays, the run goes on
+};
+
+// Runs the event loop as the program does, with then on its first turns, and
+// leaves the process with the run's exit code.
+[[noreturn]] void RunAndLeave(const std::function<void()>& then) {
+    QTimer::singleShot(100, then);
+    QTimer::singleShot(5000, [] { std::_Exit(kLoopNeverEnded); });
+    fw::_RuntimeRun();
+    std::_Exit(fw::RuntimeExit());
+}
+
+[[noreturn]] void QuitAndLeave(const Way& way) {
+    _NewAppInstance();  // the application object and its menu bar, as at start-up
+    QWidget* calculator = testsupport::WindowWidget(*MainWnd());
+    QWidget* active = calculator;
+    if (way.active == InFront::Splash) {
+        SplashWnd()->Show();
+        active = testsupport::WindowWidget(*SplashWnd());
+    } else if (way.active == InFront::Information) {
+        QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton);
+        active = testsupport::WindowWidget(*Qwindow());
+    }
+    RunAndLeave([&way, calculator, active] {
+        if (!way.ctrlQ) {
+            calculator->close();
+        } else if (way.active != InFront::MessageBox) {
+            QApplication::setActiveWindow(active);
+            QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QTimer::singleShot(100, [] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (box == nullptr) {
+                    std::_Exit(kLoopNeverEnded);
+                }
+                QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
+                QTimer::singleShot(200, [box] {
+                    std::_Exit(QApplication::activeModalWidget() == box ? kBoxStayed : 0);
+                });
+            });
+            fw::MsgBox("Value out of range");
+        }
+    });
+}
+
+TEST(Quitting, EndsTheRunWithZeroUnlessAMessageBoxIsOpen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const Way& way : kWays) {
+        const int code = way.active == InFront::MessageBox ? kBoxStayed : 0;
+        EXPECT_EXIT(QuitAndLeave(way), testing::ExitedWithCode(code), "") << way.name;
+    }
 }
 
 }  // namespace
