@@ -1,8 +1,6 @@
-// The start-up: what it leaves before the event loop runs, the exit code, the
-// failure road, and the exception callback it installs.
-//
-// The runtime runs its late start-up once per process, so the cases run in file
-// order: the failed start-up (which never reaches it) comes before the full run.
+// The start-up: what it leaves before the event loop runs, the exit code, the failure
+// road, the exception callback it installs. The runtime's late start-up runs once per
+// process, so the failed start-up (which never reaches it) comes before the full run.
 #include <gtest/gtest.h>
 
 #include <QTimer>
