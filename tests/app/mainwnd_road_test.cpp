@@ -1,5 +1,6 @@
 // The calculator window driven as a person drives it: what it shows when it
-// opens, choosing a test, typing and pasting, Calculate and Clear, About.
+// opens, choosing a test, typing and pasting, Calculate and Clear, About, the
+// Information window, and the ways to quit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,15 +8,25 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/core/Text.h"
+#include "framework/ui/Application.h"
+#include "framework/ui/Dialogs.h"
 #include "prob/ProbModule.h"
+#include "startup/Startup.h"
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
+#include "windows/Qwindow.h"
 #include "windows/SplashWnd.h"
 
 namespace {
@@ -30,6 +41,7 @@ class Calculator : public CalculatorScreen {
         testsupport::Wait(50);
     }
 
+    static std::string Shows(double p) { return fw::Format(p, ".0000"); }
     QWidget* Focus() const { return testsupport::WindowWidget(*w)->focusWidget(); }
     // Clicks the menu's title in the bar, as a person opens it.
     QMenu* OpenMenu(QAction* title) const {
@@ -39,7 +51,7 @@ class Calculator : public CalculatorScreen {
     }
 
     // Tab to the radio button, then Space.
-    void Choose(const char* radio) const {
+    void Choose(const std::string& radio) const {
         Widget(radio)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Widget(radio), Qt::Key_Space);
     }
@@ -60,10 +72,11 @@ class Calculator : public CalculatorScreen {
         }
         ASSERT_EQ(Text(field), text) << "the text did not get into " << field;
     }
-    void Fill(const char* test, const std::string& df1, const std::string& df2,
+    // test: the letter on its radio button's name.
+    void Fill(const std::string& test, const std::string& df1, const std::string& df2,
               const std::string& value) const {
-        if (*test != '\0') {
-            Choose(test);
+        if (!test.empty()) {
+            Choose(test + "Btn");
         }
         for (const auto& [field, text] :
              {std::pair{"df1Edit", df1}, {"df2Edit", df2}, {"zEdit", value}}) {
@@ -85,27 +98,23 @@ TEST_F(Calculator, OpensWithOnlyTheTestChoiceAndItsButtons) {
     EXPECT_FALSE(SplashWnd()->Visible()) << "opening hides the splash window";
 }
 
-// ---------------------------------------------------------------- choosing a test
-
 TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
     struct Case {
         const char* before[4];  // a test and its entries, calculated when it has a value
         int64_t test;
         const char* hiddenResult;  // what stays in the hidden result field
     };
+    // clang-format off
     const Case cases[] = {
-        {{"", "", "", ""}, 1, ""},
-        {{"", "", "", ""}, 2, ""},
-        {{"", "", "", ""}, 3, ""},
+        {{"", "", "", ""}, 1, ""}, {{"", "", "", ""}, 2, ""}, {{"", "", "", ""}, 3, ""},
         {{"", "", "", ""}, 4, ""},
         // F empties the result field; emptying the value field hides it with "p".
-        {{"ZBtn", "", "", "1"}, 3, ""},
+        {{"Z", "", "", "1"}, 3, ""},
         // The others hide the result and leave its text in the hidden field.
-        {{"ZBtn", "", "", "1"}, 2, ".3173"},
-        {{"FBtn", "3", "5", ""}, 2, ""},
-        {{"FBtn", "3", "5", ""}, 1, ""},
-        {{"TBtn", "10", "", ""}, 4, ""},
+        {{"Z", "", "", "1"}, 2, ".3173"}, {{"F", "3", "5", ""}, 2, ""},
+        {{"F", "3", "5", ""}, 1, ""}, {{"T", "10", "", ""}, 4, ""},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kTests[c.test]) + " after " + c.before[0]);
         Press("ClearBtn");
@@ -123,8 +132,6 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
         EXPECT_EQ(Focus(), Widget(c.test == 1 ? "zEdit" : "df1Edit"));
     }
 }
-
-// ---------------------------------------------------------------- typing
 
 TEST_F(Calculator, EachFieldTakesItsKeysAndBeepsAtTheRest) {
     // What a degrees-of-freedom field and the value field hold after the key
@@ -144,7 +151,7 @@ TEST_F(Calculator, EachFieldTakesItsKeysAndBeepsAtTheRest) {
         {Qt::Key_Left, nullptr, nullptr},   {Qt::Key_Delete, nullptr, nullptr},
     };
     // The read-only result field takes no key, yet beeps at what the value field refuses.
-    Fill("ZBtn", "", "", "1");
+    Fill("Z", "", "", "1");
     ASSERT_EQ(Calculate(), Messages{});
     for (const char* field : {"pEdit", "df1Edit", "df2Edit", "zEdit"}) {
         if (std::string(field) == "df1Edit") {
@@ -183,11 +190,11 @@ TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
         const char* seen;
     };
     const Edit edits[] = {
-        {"TBtn", "10", "", "2.228", "df1Edit", Qt::Key_1, "frame df [101] Value [2.228]"},
-        {"FBtn", "3", "5", "2", "df2Edit", Qt::Key_0, "frame N df [3] D df [50] Value [2]"},
-        {"ZBtn", "", "", "1", "zEdit", Qt::Key_Backspace, "Value []"},
-        {"XBtn", "1", "", "3.84", "zEdit", Qt::Key_1, "frame df [1] Value [3.841]"},
-        {"ZBtn", "", "", "1", "zEdit", Qt::Key_A, "Value [1] p [.3173] two-tailed"},  // refused
+        {"T", "10", "", "2.228", "df1Edit", Qt::Key_1, "frame df [101] Value [2.228]"},
+        {"F", "3", "5", "2", "df2Edit", Qt::Key_0, "frame N df [3] D df [50] Value [2]"},
+        {"Z", "", "", "1", "zEdit", Qt::Key_Backspace, "Value []"},
+        {"X", "1", "", "3.84", "zEdit", Qt::Key_1, "frame df [1] Value [3.841]"},
+        {"Z", "", "", "1", "zEdit", Qt::Key_A, "Value [1] p [.3173] two-tailed"},  // refused
     };
     for (const Edit& e : edits) {
         SCOPED_TRACE(std::string(e.field) + " in " + e.test);
@@ -202,64 +209,40 @@ TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
     }
 }
 
-// ---------------------------------------------------------------- Calculate
-
-std::string Shows(double p) {
-    return fw::Format(p, ".0000");
-}
-
 // Each press of Calculate after Clear; then Clear again, back to no test.
 TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForgetsIt) {
     struct Case {
         const char *test, *df1, *df2, *value;
         std::string outcome;  // a message, or the result text of the one call the press makes
     };
+    // clang-format off
     const Case cases[] = {
-        {"", "", "", "", kNoTest},
-        {"ZBtn", "", "", "", kEnterZ},
-        {"ZBtn", "", "", "1", ".3173"},
-        {"ZBtn", "", "", "-1", ".3173"},
-        {"ZBtn", "", "", "-", ".9999"},
-        {"ZBtn", "", "", "/", ".9999"},
-        {"ZBtn", "", "", "9", Shows(ProbModule::zprob(9))},
-        {"ZBtn", "", "", "-9", Shows(ProbModule::zprob(-9))},
-        {"ZBtn", "", "", "9.01", kZRange},
-        {"ZBtn", "", "", "-9.5", kZRange},
-        {"ZBtn", "", "", "1e999", kZRange},
-        {"TBtn", "", "", "", kDfRange},
-        {"TBtn", "0", "", "1", kDfRange},
-        {"TBtn", "1", "", "1", Shows(ProbModule::tprob(1, 1))},
-        {"TBtn", "9999", "", "1", Shows(ProbModule::tprob(1, 9999))},
-        {"TBtn", "1e4", "", "1", kDfRange},
-        {"TBtn", "1e30", "", "1", kDfRange},
-        {"TBtn", "1.5", "", "2.228", Shows(ProbModule::tprob(2.228, 1))},
-        {"TBtn", "0.5", "", "1", kDfRange},
-        {"TBtn", "10", "", "", kEnterT},
-        {"TBtn", "10", "", "-1", kTRange},
-        {"TBtn", "10", "", "0", ".9999"},
-        {"TBtn", "10", "", "999", Shows(ProbModule::tprob(999, 10))},
-        {"TBtn", "10", "", "999.1", kTRange},
-        {"TBtn", "10", "", "2.228", ".0500"},
-        {"FBtn", "", "", "", kNumerator},
-        {"FBtn", "3", "", "2", kDenominator},
-        {"FBtn", "0", "5", "2", kNumerator},
-        {"FBtn", "1e30", "5", "2", kNumerator},
-        {"FBtn", "3", "0.5", "2", kDenominator},
-        {"FBtn", "3", "5", "", kEnterF},
-        {"FBtn", "3", "5", "0.5", kFRange},
-        {"FBtn", "3", "5", "abc", kFRange},
-        {"FBtn", "3", "5", "1", Shows(ProbModule::fprob(1, 3, 5))},
-        {"FBtn", "3", "5", "9999", Shows(ProbModule::fprob(9999, 3, 5))},
-        {"FBtn", "3", "5", "9999.01", kFRange},
-        {"XBtn", "", "", "3.841", kDfRange},
-        {"XBtn", "1", "", "", kEnterChi},
-        {"XBtn", "1", "", "0", ".9999"},
-        {"XBtn", "1", "", "9999", Shows(ProbModule::x2prob(9999, 1))},
-        {"XBtn", "1", "", "-0.5", kChiRange},
-        {"XBtn", "1", "", "1e999", kChiRange},
-        {"XBtn", "1", "", "3.841", ".0500"},
-        {"XBtn", "9999", "", "3.841", Shows(ProbModule::x2prob(3.841, 9999))},
+        {"", "", "", "", kNoTest}, {"Z", "", "", "", kEnterZ}, {"Z", "", "", "1", ".3173"},
+        {"Z", "", "", "-1", ".3173"}, {"Z", "", "", "-", ".9999"}, {"Z", "", "", "/", ".9999"},
+        {"Z", "", "", "9.01", kZRange}, {"Z", "", "", "-9.5", kZRange},
+        {"Z", "", "", "1e999", kZRange}, {"Z", "", "", "9", Shows(ProbModule::zprob(9))},
+        {"Z", "", "", "-9", Shows(ProbModule::zprob(-9))}, {"T", "", "", "", kDfRange},
+        {"T", "0", "", "1", kDfRange}, {"T", "1e4", "", "1", kDfRange},
+        {"T", "1e30", "", "1", kDfRange}, {"T", "0.5", "", "1", kDfRange},
+        {"T", "10", "", "", kEnterT}, {"T", "1", "", "1", Shows(ProbModule::tprob(1, 1))},
+        {"T", "9999", "", "1", Shows(ProbModule::tprob(1, 9999))},
+        {"T", "1.5", "", "2.228", Shows(ProbModule::tprob(2.228, 1))},
+        {"T", "10", "", "-1", kTRange}, {"T", "10", "", "999.1", kTRange},
+        {"T", "10", "", "0", ".9999"}, {"T", "10", "", "2.228", ".0500"},
+        {"T", "10", "", "999", Shows(ProbModule::tprob(999, 10))}, {"F", "", "", "", kNumerator},
+        {"F", "0", "5", "2", kNumerator}, {"F", "1e30", "5", "2", kNumerator},
+        {"F", "3", "", "2", kDenominator}, {"F", "3", "0.5", "2", kDenominator},
+        {"F", "3", "5", "", kEnterF}, {"F", "3", "5", "0.5", kFRange},
+        {"F", "3", "5", "abc", kFRange}, {"F", "3", "5", "9999.01", kFRange},
+        {"F", "3", "5", "1", Shows(ProbModule::fprob(1, 3, 5))},
+        {"F", "3", "5", "9999", Shows(ProbModule::fprob(9999, 3, 5))},
+        {"X", "", "", "3.841", kDfRange}, {"X", "1", "", "", kEnterChi},
+        {"X", "1", "", "0", ".9999"}, {"X", "1", "", "-0.5", kChiRange},
+        {"X", "1", "", "1e999", kChiRange}, {"X", "1", "", "3.841", ".0500"},
+        {"X", "1", "", "9999", Shows(ProbModule::x2prob(9999, 1))},
+        {"X", "9999", "", "3.841", Shows(ProbModule::x2prob(3.841, 9999))},
     };
+    // clang-format on
 
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.test) + " df \"" + c.df1 + "\" \"" + c.df2 + "\" value \"" +
@@ -275,7 +258,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
             EXPECT_EQ(Seen(), before) << "a refused press changes nothing on screen";
         } else {
             EXPECT_EQ(messages, Messages{});
-            const bool twoTailed = c.test == std::string("ZBtn") || c.test == std::string("TBtn");
+            const bool twoTailed = *c.test == 'Z' || *c.test == 'T';
             EXPECT_EQ(Seen(), before + " p [" + c.outcome + "]" + (twoTailed ? " two-tailed" : ""));
         }
         if (*c.test != '\0') {
@@ -290,12 +273,10 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
     }
 }
 
-// ---------------------------------------------------------------- the menu bar
-
 // What a person finds in the bar: the menus' titles and, once a menu is opened,
 // the items that can be chosen; About shows the splash window and changes nothing here.
 TEST_F(Calculator, MenusOfferOnlyQuitAndAboutWhichShowsTheSplashWindow) {
-    Fill("TBtn", "10", "", "2.228");
+    Fill("T", "10", "", "2.228");
     ASSERT_EQ(Calculate(), Messages{});
     const std::string before = Seen();
     std::vector<std::string> menus, enabled;
@@ -324,6 +305,147 @@ TEST_F(Calculator, MenusOfferOnlyQuitAndAboutWhichShowsTheSplashWindow) {
     QTest::keyClick(testsupport::WindowWidget(*SplashWnd()), Qt::Key_Space);
     EXPECT_FALSE(SplashWnd()->Visible()) << "a key hides the About box";
     EXPECT_TRUE(testsupport::WindowWidget(*w)->isVisible());
+}
+
+// The Information window, opened by a click on the calculator window's small
+// picture: one at a time, keeping its edits until it is closed.
+
+// A click on the small picture, then the Information window's text area.
+QPlainTextEdit* ClickSmallPicture() {
+    QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton, {},
+                      QPoint(3, 3));
+    testsupport::Wait(10);
+    auto information = fw::_GetImplicitWindow("Qwindow.Qwindow");
+    EXPECT_NE(information, nullptr);
+    EXPECT_TRUE(information && testsupport::WindowWidget(*information)->isVisible());
+    return information ? qobject_cast<QPlainTextEdit*>(testsupport::Control(*information, "Qfld"))
+                       : nullptr;
+}
+
+// Fourteen lines, each ended by a carriage return alone except the last.
+constexpr const char* kInformationText =
+    "Quenvale\r\rThis program calculates the probability of Z, t, F, and Chi-square statistics.\r"
+    "\rZ probability is based on the ZKERCOOK routine from: (1989). Algorithms for fast and "
+    "precise computation of the normal integral. Behavior Research Methods, Instruments, & "
+    "Computers, 21, 447-454.\r\rt probability is based on Algorithm 8.7, F probability on "
+    "Algorithm 8.11, and Chi-square probability on Algorithm 8.9 from: Cooke, D., Craven, A. H., "
+    "& Clarke, G. M. (1990). Basic statistical computing (2nd ed.). Edward Arnold.\r\r"
+    "------------------------------------------------------------------------------\rCopyright "
+    "(c) 2020-2026 The Quenvale authors. All rights reserved. Quenvale may be copied and given "
+    "away free of charge, unchanged and with this notice.\r\rReference as: The Quenvale authors "
+    "(2020). Quenvale [Computer software]. The Quenvale authors.\r\rAuthor makes no warranty, "
+    "expressed or implied, respecting Quenvale, including, but not limited to, warranties of "
+    "merchantability or fitness for particular purpose. Quenvale must be used with professional "
+    "care. It should be applied in conjunction with professional judgment to determine the "
+    "appropriateness of classifications and recommendations. The user is expected to possess the "
+    "necessary professional qualifications and skills to properly use the Quenvale program. The "
+    "user assumes complete responsibility for any decisions or reports based on information "
+    "obtained from Quenvale. The author assumes no liability to the user nor any third party "
+    "with respect to the user's activities or application of the Quenvale program nor for any "
+    "damages arising out of any miscalculation or misuse by the user.";
+
+int InformationWindows() {
+    const QWidgetList tops = QApplication::topLevelWidgets();
+    return static_cast<int>(std::count_if(tops.begin(), tops.end(), [](QWidget* top) {
+        return top->isVisible() && top->windowTitle() == "Information";
+    }));
+}
+
+TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
+    QPlainTextEdit* text = ClickSmallPicture();
+    ASSERT_NE(text, nullptr);
+    const QString initial = text->toPlainText();
+    EXPECT_EQ(Qwindow()->Qfld()->Text(), kInformationText);
+
+    text->setFocus();
+    text->moveCursor(QTextCursor::Start);
+    QTest::keyClicks(text, "Edited ");
+    ASSERT_EQ(text->toPlainText(), "Edited " + initial);
+
+    EXPECT_EQ(ClickSmallPicture(), text);
+    EXPECT_EQ(text->toPlainText(), "Edited " + initial);
+    EXPECT_EQ(InformationWindows(), 1);
+
+    text->window()->close();
+    testsupport::Wait(10);
+    EXPECT_EQ(InformationWindows(), 0);
+    QPlainTextEdit* fresh = ClickSmallPicture();
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_EQ(fresh->toPlainText(), initial);
+    EXPECT_EQ(InformationWindows(), 1);
+}
+
+// Closing the calculator window, or Ctrl+Q in any of the program's windows, ends
+// the run with exit status 0 whatever else is on screen; a message box holds
+// Ctrl+Q back. Each way runs the event loop in a process of its own.
+
+constexpr int kLoopNeverEnded = 3;
+constexpr int kBoxStayed = 7;
+
+enum class InFront { Calculator, Splash, Information, MessageBox };
+struct Way {
+    const char* name;
+    InFront active;
+    bool ctrlQ;  // else the calculator window's close button
+};
+const Way kWays[] = {
+    {"the close button", InFront::Calculator, false},
+    {"the close button with the splash window shown", InFront::Splash, false},
+    {"the close button with the Information window open", InFront::Information, false},
+    {"Ctrl+Q in the calculator window", InFront::Calculator, true},
+    {"Ctrl+Q in the splash window", InFront::Splash, true},
+    {"Ctrl+Q in the Information window", InFront::Information, true},
+    {"Ctrl+Q in a message box", InFront::MessageBox, true},  // the box stays, the run goes on
+};
+
+// Runs the event loop as the program does, with then on its first turns, and
+// leaves the process with the run's exit code.
+[[noreturn]] void RunAndLeave(const std::function<void()>& then) {
+    QTimer::singleShot(100, then);
+    QTimer::singleShot(5000, [] { std::_Exit(kLoopNeverEnded); });
+    fw::_RuntimeRun();
+    std::_Exit(fw::RuntimeExit());
+}
+
+[[noreturn]] void QuitAndLeave(const Way& way) {
+    _NewAppInstance();  // the application object and its menu bar, as at start-up
+    QWidget* calculator = testsupport::WindowWidget(*MainWnd());
+    QWidget* active = calculator;
+    if (way.active == InFront::Splash) {
+        SplashWnd()->Show();
+        active = testsupport::WindowWidget(*SplashWnd());
+    } else if (way.active == InFront::Information) {
+        QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton);
+        active = testsupport::WindowWidget(*Qwindow());
+    }
+    RunAndLeave([&way, calculator, active] {
+        if (!way.ctrlQ) {
+            calculator->close();
+        } else if (way.active != InFront::MessageBox) {
+            QApplication::setActiveWindow(active);
+            QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier);
+        } else {
+            QTimer::singleShot(100, [] {
+                QWidget* box = QApplication::activeModalWidget();
+                if (box == nullptr) {
+                    std::_Exit(kLoopNeverEnded);
+                }
+                QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
+                QTimer::singleShot(200, [box] {
+                    std::_Exit(QApplication::activeModalWidget() == box ? kBoxStayed : 0);
+                });
+            });
+            fw::MsgBox("Value out of range");
+        }
+    });
+}
+
+TEST(Quitting, EndsTheRunWithZeroUnlessAMessageBoxIsOpen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    for (const Way& way : kWays) {
+        const int code = way.active == InFront::MessageBox ? kBoxStayed : 0;
+        EXPECT_EXIT(QuitAndLeave(way), testing::ExitedWithCode(code), "") << way.name;
+    }
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QLineEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QWindow>
@@ -18,9 +17,7 @@
 #include <numeric>
 #include <optional>
 #include <random>
-#include <set>
 #include <string>
-#include <tuple>
 
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"

@@ -1,8 +1,6 @@
-// The start-up: what it leaves before the event loop runs, the exit code, the
-// failure road, and the exception callback it installs.
-//
-// The runtime runs its late start-up once per process, so the cases run in file
-// order: the failed start-up (which never reaches it) comes before the full run.
+// The start-up: what it leaves before the event loop runs, the exit code, the failure
+// road, the exception callback it installs. The runtime's late start-up runs once per
+// process, so the failed start-up (which never reaches it) comes before the full run.
 #include <gtest/gtest.h>
 
 #include <QTimer>
@@ -59,10 +57,9 @@ TEST(Startup, EarlyFailureOpensNoWindowAndStillReturnsTheExitCode) {
         records = records && fw::RuntimeLookupClass(name) != nullptr;
     }
     EXPECT_EQ(std::string(fw::Application::SupportsHiDPI() ? "HiDPI" : "") +
-                  (fw::RuntimeFrameworkVersion() == 2019.031 ? ", framework 2019.031" : "") +
                   (FileTypes::Text() && FileTypes::Text()->Registered() ? ", text" : "") +
                   (records ? ", class records" : ""),
-              "HiDPI, framework 2019.031, text, class records");
+              "HiDPI, text, class records");
     // Reported once; then no application object, no window, no loop.
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].find("application object"), std::string::npos) << reports[0];
@@ -89,9 +86,6 @@ TEST(Startup, OpensTheSplashWindowOnlyAndReturnsTheQuitCode) {
     EXPECT_EQ(windows, "splash") << "the calculator window waits for the splash timer";
     ASSERT_NE(app, nullptr);
     EXPECT_EQ(app->MenuBar(), Menu());
-    EXPECT_EQ(std::vector<int64_t>({app->MajorVersion(), app->MinorVersion(), app->BugVersion(),
-                                    app->NonReleaseVersion(), app->StageCode()}),
-              std::vector<int64_t>({3, 0, 0, 0, 3}));
     EXPECT_EQ(app->ShortVersion() + " " + app->PackageInfo(), "3.0 Quenvale");
     EXPECT_NE(app->LongVersion().find("2020"), std::string::npos);
     EXPECT_EQ(app->LongVersion().find_first_of("\r\n"), std::string::npos) << "one line";

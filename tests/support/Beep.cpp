@@ -5,9 +5,7 @@
 #include "framework/ui/Dialogs.h"
 #include "tests/support/Gui.h"
 
-namespace {
-uint64_t beeps = 0;
-}  // namespace
+static uint64_t beeps = 0;
 
 void fw::Beep() {
     ++beeps;

@@ -35,9 +35,7 @@ std::vector<std::string> DismissMessageBoxes(const std::function<void()>& action
             shownFor.start();
             texts.push_back(box->text().toStdString());
             QAbstractButton* ok = box->button(QMessageBox::Ok);
-            if (ok == nullptr && !box->buttons().isEmpty()) {
-                ok = box->buttons().front();
-            }
+            ok = ok || box->buttons().isEmpty() ? ok : box->buttons().front();
             if (ok != nullptr) {
                 QTest::mouseClick(ok, Qt::LeftButton);
             }
@@ -55,44 +53,35 @@ std::vector<std::string> DismissMessageBoxes(const std::function<void()>& action
 QWidget* Widget(const fw::RectControl& control) {
     return control._Widget();
 }
+QWidget* WindowWidget(const fw::Window& window) {
+    return window._Widget();
+}
+QWidget* ContentWidget(const fw::Window& window) {
+    return window._Content();
+}
 
 QWidget* Control(const fw::Window& window, std::string_view name) {
     auto control = std::dynamic_pointer_cast<fw::RectControl>(window._ControlByName(name));
     return control ? Widget(*control) : nullptr;
 }
 
-QWidget* WindowWidget(const fw::Window& window) {
-    return window._Widget();
-}
-
-QWidget* ContentWidget(const fw::Window& window) {
-    return window._Content();
-}
-
 QRect Place(const fw::RectControl& control) {
     QWidget* widget = control._Widget();
     fw::Ref<fw::Window> window = control.Window();
-    if (widget == nullptr || !window) {
-        return {};
-    }
-    return QRect(widget->mapTo(window->_Content(), QPoint(0, 0)), widget->size());
+    return widget && window ? QRect(widget->mapTo(window->_Content(), QPoint(0, 0)), widget->size())
+                            : QRect();
 }
 
 QMenuBar* MenuBarWidget(const fw::Window& window) {
     QWidget* top = window._Widget();
-    if (top == nullptr || top->layout() == nullptr) {
-        return nullptr;
-    }
-    return qobject_cast<QMenuBar*>(top->layout()->menuBar());
+    return top && top->layout() ? qobject_cast<QMenuBar*>(top->layout()->menuBar()) : nullptr;
 }
 
 QAction* MenuAction(const fw::Window& window, std::string_view itemName) {
     QMenuBar* bar = MenuBarWidget(window);
-    if (bar == nullptr || itemName.empty()) {
-        return nullptr;
-    }
-    return bar->findChild<QAction*>(
-        QString::fromUtf8(itemName.data(), static_cast<qsizetype>(itemName.size())));
+    const QString name =
+        QString::fromUtf8(itemName.data(), static_cast<qsizetype>(itemName.size()));
+    return bar && !name.isEmpty() ? bar->findChild<QAction*>(name) : nullptr;
 }
 
 void Wait(int ms) {
@@ -102,9 +91,3 @@ void Wait(int ms) {
 }
 
 }  // namespace testsupport
-
-// Asked for by the sanitizers' leak check. The platform's font configuration
-// library keeps its caches until the process ends; nothing of ours is hidden.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
