@@ -51,7 +51,7 @@ class Calculator : public CalculatorScreen {
     }
 
     // Tab to the radio button, then Space.
-    void Choose(const std::string& radio) const {
+    void Choose(const char* radio) const {
         Widget(radio)->setFocus(Qt::TabFocusReason);
         QTest::keyClick(Widget(radio), Qt::Key_Space);
     }
@@ -72,11 +72,10 @@ class Calculator : public CalculatorScreen {
         }
         ASSERT_EQ(Text(field), text) << "the text did not get into " << field;
     }
-    // test: the letter on its radio button's name.
-    void Fill(const std::string& test, const std::string& df1, const std::string& df2,
+    void Fill(const char* test, const std::string& df1, const std::string& df2,
               const std::string& value) const {
-        if (!test.empty()) {
-            Choose(test + "Btn");
+        if (*test != '\0') {
+            Choose(test);
         }
         for (const auto& [field, text] :
              {std::pair{"df1Edit", df1}, {"df2Edit", df2}, {"zEdit", value}}) {
@@ -104,17 +103,19 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
         int64_t test;
         const char* hiddenResult;  // what stays in the hidden result field
     };
-    // clang-format off
     const Case cases[] = {
-        {{"", "", "", ""}, 1, ""}, {{"", "", "", ""}, 2, ""}, {{"", "", "", ""}, 3, ""},
+        {{"", "", "", ""}, 1, ""},
+        {{"", "", "", ""}, 2, ""},
+        {{"", "", "", ""}, 3, ""},
         {{"", "", "", ""}, 4, ""},
         // F empties the result field; emptying the value field hides it with "p".
-        {{"Z", "", "", "1"}, 3, ""},
+        {{"ZBtn", "", "", "1"}, 3, ""},
         // The others hide the result and leave its text in the hidden field.
-        {{"Z", "", "", "1"}, 2, ".3173"}, {{"F", "3", "5", ""}, 2, ""},
-        {{"F", "3", "5", ""}, 1, ""}, {{"T", "10", "", ""}, 4, ""},
+        {{"ZBtn", "", "", "1"}, 2, ".3173"},
+        {{"FBtn", "3", "5", ""}, 2, ""},
+        {{"FBtn", "3", "5", ""}, 1, ""},
+        {{"TBtn", "10", "", ""}, 4, ""},
     };
-    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(kTests[c.test]) + " after " + c.before[0]);
         Press("ClearBtn");
@@ -151,7 +152,7 @@ TEST_F(Calculator, EachFieldTakesItsKeysAndBeepsAtTheRest) {
         {Qt::Key_Left, nullptr, nullptr},   {Qt::Key_Delete, nullptr, nullptr},
     };
     // The read-only result field takes no key, yet beeps at what the value field refuses.
-    Fill("Z", "", "", "1");
+    Fill("ZBtn", "", "", "1");
     ASSERT_EQ(Calculate(), Messages{});
     for (const char* field : {"pEdit", "df1Edit", "df2Edit", "zEdit"}) {
         if (std::string(field) == "df1Edit") {
@@ -190,11 +191,11 @@ TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
         const char* seen;
     };
     const Edit edits[] = {
-        {"T", "10", "", "2.228", "df1Edit", Qt::Key_1, "frame df [101] Value [2.228]"},
-        {"F", "3", "5", "2", "df2Edit", Qt::Key_0, "frame N df [3] D df [50] Value [2]"},
-        {"Z", "", "", "1", "zEdit", Qt::Key_Backspace, "Value []"},
-        {"X", "1", "", "3.84", "zEdit", Qt::Key_1, "frame df [1] Value [3.841]"},
-        {"Z", "", "", "1", "zEdit", Qt::Key_A, "Value [1] p [.3173] two-tailed"},  // refused
+        {"TBtn", "10", "", "2.228", "df1Edit", Qt::Key_1, "frame df [101] Value [2.228]"},
+        {"FBtn", "3", "5", "2", "df2Edit", Qt::Key_0, "frame N df [3] D df [50] Value [2]"},
+        {"ZBtn", "", "", "1", "zEdit", Qt::Key_Backspace, "Value []"},
+        {"XBtn", "1", "", "3.84", "zEdit", Qt::Key_1, "frame df [1] Value [3.841]"},
+        {"ZBtn", "", "", "1", "zEdit", Qt::Key_A, "Value [1] p [.3173] two-tailed"},  // refused
     };
     for (const Edit& e : edits) {
         SCOPED_TRACE(std::string(e.field) + " in " + e.test);
@@ -215,34 +216,52 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         const char *test, *df1, *df2, *value;
         std::string outcome;  // a message, or the result text of the one call the press makes
     };
-    // clang-format off
     const Case cases[] = {
-        {"", "", "", "", kNoTest}, {"Z", "", "", "", kEnterZ}, {"Z", "", "", "1", ".3173"},
-        {"Z", "", "", "-1", ".3173"}, {"Z", "", "", "-", ".9999"}, {"Z", "", "", "/", ".9999"},
-        {"Z", "", "", "9.01", kZRange}, {"Z", "", "", "-9.5", kZRange},
-        {"Z", "", "", "1e999", kZRange}, {"Z", "", "", "9", Shows(ProbModule::zprob(9))},
-        {"Z", "", "", "-9", Shows(ProbModule::zprob(-9))}, {"T", "", "", "", kDfRange},
-        {"T", "0", "", "1", kDfRange}, {"T", "1e4", "", "1", kDfRange},
-        {"T", "1e30", "", "1", kDfRange}, {"T", "0.5", "", "1", kDfRange},
-        {"T", "10", "", "", kEnterT}, {"T", "1", "", "1", Shows(ProbModule::tprob(1, 1))},
-        {"T", "9999", "", "1", Shows(ProbModule::tprob(1, 9999))},
-        {"T", "1.5", "", "2.228", Shows(ProbModule::tprob(2.228, 1))},
-        {"T", "10", "", "-1", kTRange}, {"T", "10", "", "999.1", kTRange},
-        {"T", "10", "", "0", ".9999"}, {"T", "10", "", "2.228", ".0500"},
-        {"T", "10", "", "999", Shows(ProbModule::tprob(999, 10))}, {"F", "", "", "", kNumerator},
-        {"F", "0", "5", "2", kNumerator}, {"F", "1e30", "5", "2", kNumerator},
-        {"F", "3", "", "2", kDenominator}, {"F", "3", "0.5", "2", kDenominator},
-        {"F", "3", "5", "", kEnterF}, {"F", "3", "5", "0.5", kFRange},
-        {"F", "3", "5", "abc", kFRange}, {"F", "3", "5", "9999.01", kFRange},
-        {"F", "3", "5", "1", Shows(ProbModule::fprob(1, 3, 5))},
-        {"F", "3", "5", "9999", Shows(ProbModule::fprob(9999, 3, 5))},
-        {"X", "", "", "3.841", kDfRange}, {"X", "1", "", "", kEnterChi},
-        {"X", "1", "", "0", ".9999"}, {"X", "1", "", "-0.5", kChiRange},
-        {"X", "1", "", "1e999", kChiRange}, {"X", "1", "", "3.841", ".0500"},
-        {"X", "1", "", "9999", Shows(ProbModule::x2prob(9999, 1))},
-        {"X", "9999", "", "3.841", Shows(ProbModule::x2prob(3.841, 9999))},
+        {"", "", "", "", kNoTest},
+        {"ZBtn", "", "", "", kEnterZ},
+        {"ZBtn", "", "", "1", ".3173"},
+        {"ZBtn", "", "", "-1", ".3173"},
+        {"ZBtn", "", "", "-", ".9999"},
+        {"ZBtn", "", "", "/", ".9999"},
+        {"ZBtn", "", "", "9", Shows(ProbModule::zprob(9))},
+        {"ZBtn", "", "", "-9", Shows(ProbModule::zprob(-9))},
+        {"ZBtn", "", "", "9.01", kZRange},
+        {"ZBtn", "", "", "-9.5", kZRange},
+        {"ZBtn", "", "", "1e999", kZRange},
+        {"TBtn", "", "", "", kDfRange},
+        {"TBtn", "0", "", "1", kDfRange},
+        {"TBtn", "1", "", "1", Shows(ProbModule::tprob(1, 1))},
+        {"TBtn", "9999", "", "1", Shows(ProbModule::tprob(1, 9999))},
+        {"TBtn", "1e4", "", "1", kDfRange},
+        {"TBtn", "1e30", "", "1", kDfRange},
+        {"TBtn", "1.5", "", "2.228", Shows(ProbModule::tprob(2.228, 1))},
+        {"TBtn", "0.5", "", "1", kDfRange},
+        {"TBtn", "10", "", "", kEnterT},
+        {"TBtn", "10", "", "-1", kTRange},
+        {"TBtn", "10", "", "0", ".9999"},
+        {"TBtn", "10", "", "999", Shows(ProbModule::tprob(999, 10))},
+        {"TBtn", "10", "", "999.1", kTRange},
+        {"TBtn", "10", "", "2.228", ".0500"},
+        {"FBtn", "", "", "", kNumerator},
+        {"FBtn", "3", "", "2", kDenominator},
+        {"FBtn", "0", "5", "2", kNumerator},
+        {"FBtn", "1e30", "5", "2", kNumerator},
+        {"FBtn", "3", "0.5", "2", kDenominator},
+        {"FBtn", "3", "5", "", kEnterF},
+        {"FBtn", "3", "5", "0.5", kFRange},
+        {"FBtn", "3", "5", "abc", kFRange},
+        {"FBtn", "3", "5", "1", Shows(ProbModule::fprob(1, 3, 5))},
+        {"FBtn", "3", "5", "9999", Shows(ProbModule::fprob(9999, 3, 5))},
+        {"FBtn", "3", "5", "9999.01", kFRange},
+        {"XBtn", "", "", "3.841", kDfRange},
+        {"XBtn", "1", "", "", kEnterChi},
+        {"XBtn", "1", "", "0", ".9999"},
+        {"XBtn", "1", "", "9999", Shows(ProbModule::x2prob(9999, 1))},
+        {"XBtn", "1", "", "-0.5", kChiRange},
+        {"XBtn", "1", "", "1e999", kChiRange},
+        {"XBtn", "1", "", "3.841", ".0500"},
+        {"XBtn", "9999", "", "3.841", Shows(ProbModule::x2prob(3.841, 9999))},
     };
-    // clang-format on
 
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.test) + " df \"" + c.df1 + "\" \"" + c.df2 + "\" value \"" +
@@ -258,7 +277,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
             EXPECT_EQ(Seen(), before) << "a refused press changes nothing on screen";
         } else {
             EXPECT_EQ(messages, Messages{});
-            const bool twoTailed = *c.test == 'Z' || *c.test == 'T';
+            const bool twoTailed = c.test == std::string("ZBtn") || c.test == std::string("TBtn");
             EXPECT_EQ(Seen(), before + " p [" + c.outcome + "]" + (twoTailed ? " two-tailed" : ""));
         }
         if (*c.test != '\0') {
@@ -276,7 +295,7 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
 // What a person finds in the bar: the menus' titles and, once a menu is opened,
 // the items that can be chosen; About shows the splash window and changes nothing here.
 TEST_F(Calculator, MenusOfferOnlyQuitAndAboutWhichShowsTheSplashWindow) {
-    Fill("T", "10", "", "2.228");
+    Fill("TBtn", "10", "", "2.228");
     ASSERT_EQ(Calculate(), Messages{});
     const std::string before = Seen();
     std::vector<std::string> menus, enabled;
