@@ -92,6 +92,9 @@ class Object : public std::enable_shared_from_this<Object> {
 
     // Applies one entry of a property table. The default knows no property.
     virtual void SetProperty(std::string_view name, const PropertyValue& value);
+    // Runs once a whole table has been applied: an object whose entries share
+    // one costly refresh (a control's widget) brings itself up to date here.
+    virtual void _PropertiesApplied() {}
 
     // The delegate bound to a control event number, or nullptr.
     Ref<Delegate> BoundEvent(int number) const;

@@ -218,6 +218,7 @@ void _SetProperties(Object& obj, std::string_view bytes) {
                                          "\" at offset " + std::to_string(entry.offset) + ")");
         }
     }
+    obj._PropertiesApplied();
 }
 
 }  // namespace fw

@@ -321,8 +321,7 @@ void RectControl::SetFocus() {
     }
 }
 
-void RectControl::SetProperty(std::string_view name, const PropertyValue& value) {
-    Control::SetProperty(name, value);
+void RectControl::_PropertiesApplied() {
     ApplyAll(_Impl());
 }
 

@@ -55,7 +55,8 @@ class RectControl : public Control {
     // Moves the keyboard focus to the control.
     void SetFocus();
 
-    void SetProperty(std::string_view name, const PropertyValue& value) override;
+    // The widget takes a table's entries all at once, after the last of them.
+    void _PropertiesApplied() override;
 
     // The control's widget; nullptr before Constructor or once the window is gone.
     QWidget* _Widget() const;

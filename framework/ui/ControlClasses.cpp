@@ -413,9 +413,6 @@ std::string Label::Text() const {
 void Label::SetProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Value") {
         _Impl().text = TextValue(value);
-        if (auto* label = qobject_cast<QLabel*>(_Impl().widget.data())) {
-            label->setText(ToQString(_Impl().text));
-        }
         return;
     }
     RectControl::SetProperty(name, value);
