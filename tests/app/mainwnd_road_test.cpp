@@ -1,6 +1,6 @@
 // The calculator window driven as a person drives it: what it shows when it
-// opens, choosing a test, typing and pasting, Calculate and Clear, About, the
-// Information window, and the ways to quit.
+// opens, choosing a test, typing and pasting, Calculate and Clear, About and the
+// Information window.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -10,19 +10,13 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTest>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "framework/core/Text.h"
-#include "framework/ui/Application.h"
-#include "framework/ui/Dialogs.h"
 #include "prob/ProbModule.h"
-#include "startup/Startup.h"
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
@@ -170,43 +164,6 @@ TEST_F(Calculator, EachFieldTakesItsKeysAndBeepsAtTheRest) {
             EXPECT_EQ(Text(field), after == nullptr || field[0] == 'p' ? before : after);
             EXPECT_EQ(testsupport::BeepCount() - beeps, after == nullptr ? 1u : 0u);
         }
-    }
-}
-
-TEST_F(Calculator, FieldsStopAtTheirLengthsWithoutBeeping) {
-    Choose("FBtn");
-    const uint64_t beeps = testsupport::BeepCount();
-    Type("df1Edit", "12345");
-    Type("df2Edit", "98765");
-    Type("zEdit", "-1.234567");
-    EXPECT_EQ(Seen(), "Z t *F Chi-Square frame N df [1234] D df [9876] Value [-1.2345]");
-    EXPECT_EQ(testsupport::BeepCount(), beeps);
-}
-
-TEST_F(Calculator, AnyEditOfAnInputHidesTheResultARefusedKeyDoesNot) {
-    struct Edit {
-        const char* test;
-        const char *df1, *df2, *value, *field;
-        Qt::Key key;
-        const char* seen;
-    };
-    const Edit edits[] = {
-        {"TBtn", "10", "", "2.228", "df1Edit", Qt::Key_1, "frame df [101] Value [2.228]"},
-        {"FBtn", "3", "5", "2", "df2Edit", Qt::Key_0, "frame N df [3] D df [50] Value [2]"},
-        {"ZBtn", "", "", "1", "zEdit", Qt::Key_Backspace, "Value []"},
-        {"XBtn", "1", "", "3.84", "zEdit", Qt::Key_1, "frame df [1] Value [3.841]"},
-        {"ZBtn", "", "", "1", "zEdit", Qt::Key_A, "Value [1] p [.3173] two-tailed"},  // refused
-    };
-    for (const Edit& e : edits) {
-        SCOPED_TRACE(std::string(e.field) + " in " + e.test);
-        Press("ClearBtn");
-        Fill(e.test, e.df1, e.df2, e.value);
-        ASSERT_EQ(Calculate(), Messages{});
-        const std::string result = Text("pEdit");
-        Field(e.field)->setFocus();
-        QTest::keyClick(Field(e.field), e.key);
-        EXPECT_EQ(Seen(4), e.seen);
-        EXPECT_EQ(Text("pEdit"), result) << "the hidden field keeps its text";
     }
 }
 
@@ -392,79 +349,6 @@ TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->toPlainText(), initial);
     EXPECT_EQ(InformationWindows(), 1);
-}
-
-// Closing the calculator window, or Ctrl+Q in any of the program's windows, ends
-// the run with exit status 0 whatever else is on screen; a message box holds
-// Ctrl+Q back. Each way runs the event loop in a process of its own.
-
-constexpr int kLoopNeverEnded = 3;
-constexpr int kBoxStayed = 7;
-
-enum class InFront { Calculator, Splash, Information, MessageBox };
-struct Way {
-    const char* name;
-    InFront active;
-    bool ctrlQ;  // else the calculator window's close button
-};
-const Way kWays[] = {
-    {"the close button", InFront::Calculator, false},
-    {"the close button with the splash window shown", InFront::Splash, false},
-    {"the close button with the Information window open", InFront::Information, false},
-    {"Ctrl+Q in the calculator window", InFront::Calculator, true},
-    {"Ctrl+Q in the splash window", InFront::Splash, true},
-    {"Ctrl+Q in the Information window", InFront::Information, true},
-    {"Ctrl+Q in a message box", InFront::MessageBox, true},  // the box stays, the run goes on
-};
-
-// Runs the event loop as the program does, with then on its first turns, and
-// leaves the process with the run's exit code.
-[[noreturn]] void RunAndLeave(const std::function<void()>& then) {
-    QTimer::singleShot(100, then);
-    QTimer::singleShot(5000, [] { std::_Exit(kLoopNeverEnded); });
-    fw::_RuntimeRun();
-    std::_Exit(fw::RuntimeExit());
-}
-
-[[noreturn]] void QuitAndLeave(const Way& way) {
-    _NewAppInstance();  // the application object and its menu bar, as at start-up
-    QWidget* calculator = testsupport::WindowWidget(*MainWnd());
-    QWidget* active = calculator;
-    if (way.active == InFront::Splash) {
-        SplashWnd()->Show();
-        active = testsupport::WindowWidget(*SplashWnd());
-    } else if (way.active == InFront::Information) {
-        QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton);
-        active = testsupport::WindowWidget(*Qwindow());
-    }
-    RunAndLeave([&way, calculator, active] {
-        if (!way.ctrlQ) {
-            calculator->close();
-        } else if (way.active != InFront::MessageBox) {
-            QApplication::setActiveWindow(active);
-            QTest::keyClick(active, Qt::Key_Q, Qt::ControlModifier);
-        } else {
-            QTimer::singleShot(100, [] {
-                QWidget* box = QApplication::activeModalWidget();
-                if (box == nullptr) {
-                    std::_Exit(kLoopNeverEnded);
-                }
-                QTest::keyClick(box, Qt::Key_Q, Qt::ControlModifier);
-                QTimer::singleShot(200, [box] {
-                    std::_Exit(QApplication::activeModalWidget() == box ? kBoxStayed : 0);
-                });
-            });
-            fw::MsgBox("Value out of range");
-        }
-    });
-}
-
-TEST(Quitting, EndsTheRunWithZeroUnlessAMessageBoxIsOpen) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    for (const Way& way : kWays) {
-        const int code = way.active == InFront::MessageBox ? kBoxStayed : 0;
-        EXPECT_EXIT(QuitAndLeave(way), testing::ExitedWithCode(code), "") << way.name;
-    }
 }
 
 }  // namespace
