@@ -1,11 +1,10 @@
-// The start-up: what it leaves before the event loop runs, the exit code, the failure
-// road, the exception callback it installs. The runtime's late start-up runs once per
-// process, so the failed start-up (which never reaches it) comes before the full run.
+// The start-up: what it leaves before the event loop runs, the exit code and the
+// failure road. The runtime's late start-up runs once per process, so the failed
+// start-up (which never reaches it) comes before the full run.
 #include <gtest/gtest.h>
 
 #include <QTimer>
 #include <QWidget>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -26,20 +25,6 @@ int RunMain() {
 
 bool Live(const char* className) {
     return fw::_GetImplicitWindow(className) != nullptr;
-}
-
-TEST(Startup, CallbackHandsBackRuntimeErrorsOnly) {
-    int calls = 0;
-    EXPECT_EQ(_CallFunctionWithExceptionHandling([](void* n) { ++*static_cast<int*>(n); }, &calls),
-              nullptr);
-    EXPECT_EQ(calls, 1);
-    std::exception_ptr error = _CallFunctionWithExceptionHandling(
-        [](void*) { throw fw::IllegalCastException("cast"); }, nullptr);
-    ASSERT_NE(error, nullptr);
-    EXPECT_THROW(std::rethrow_exception(error), fw::IllegalCastException);
-    EXPECT_THROW(_CallFunctionWithExceptionHandling(
-                     [](void*) { throw std::logic_error("not ours"); }, nullptr),
-                 std::logic_error);
 }
 
 // An application object registered before the start-up makes the start-up's own

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -75,13 +74,6 @@ QRect Place(const fw::RectControl& control) {
 QMenuBar* MenuBarWidget(const fw::Window& window) {
     QWidget* top = window._Widget();
     return top && top->layout() ? qobject_cast<QMenuBar*>(top->layout()->menuBar()) : nullptr;
-}
-
-QAction* MenuAction(const fw::Window& window, std::string_view itemName) {
-    QMenuBar* bar = MenuBarWidget(window);
-    const QString name =
-        QString::fromUtf8(itemName.data(), static_cast<qsizetype>(itemName.size()));
-    return bar && !name.isEmpty() ? bar->findChild<QAction*>(name) : nullptr;
 }
 
 void Wait(int ms) {

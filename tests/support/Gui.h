@@ -6,7 +6,6 @@
 #include <string_view>
 #include <vector>
 
-class QAction;
 class QRect;
 class QMenuBar;
 class QWidget;
@@ -29,7 +28,6 @@ QWidget* ContentWidget(const fw::Window& window);
 // Where the control's widget stands on its window's content area.
 QRect Place(const fw::RectControl& control);
 QMenuBar* MenuBarWidget(const fw::Window& window);
-QAction* MenuAction(const fw::Window& window, std::string_view itemName);
 
 // The program's beeps so far (the suites link a counting Beep in place of the sound).
 uint64_t BeepCount();
