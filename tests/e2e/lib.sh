@@ -1,8 +1,6 @@
-# Shared helpers for the end-to-end scenarios: a real X server (Xvfb) with a
-# window manager, the real program, and xdotool acting as the person.
-# Environment: BUILD (default ../../build), SHOTS (screenshots and logs), and
-# E2E_VALGRIND=1 to run the program under valgrind's memcheck, where an error
-# or a definite leak that valgrind.supp does not name fails the scenario.
+# The end-to-end scenarios' helpers: Xvfb with a window manager, the real program,
+# xdotool as the person. Environment: BUILD, SHOTS (screenshots and logs), and
+# E2E_VALGRIND=1 for memcheck, where an error or a definite leak fails the scenario.
 # shellcheck shell=bash disable=SC2034  # STATUS, APP_START are for the scenarios
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -32,8 +30,7 @@ check() {  # what command...: passes when the command succeeds
 }
 
 pause() { sleep "$(echo "$1 * $E2E_PACE" | bc -l)"; }
-# Runs a command every 0.1 s until it succeeds, for at most $1 seconds
-# (stretched by E2E_PACE); its output is that of the last run.
+# Runs a command every 0.1 s until it succeeds, for at most $1 seconds (times E2E_PACE).
 until_ok() {
     local end=$((SECONDS + $(echo "($1 * $E2E_PACE + 0.999) / 1" | bc)))
     until "${@:2}"; do
@@ -46,15 +43,19 @@ until_ok() {
 # shellcheck disable=SC2154  # pid is the loop's
 trap 'for pid in $APP_PID $WM_PID $XVFB_PID; do kill $pid && wait $pid; done 2>/dev/null' EXIT
 
-# Starts Xvfb on a free display with openbox on it (once per scenario), then
-# the program; APP_START is when it started (seconds since the epoch).
-e2e_start() {
+# Prints the first display number from $1 to $2 that no X server holds.
+free_display() {
     local n
+    for n in $(seq "$1" "$2"); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
+    done
+    echo "$n"
+}
+
+# Starts Xvfb and openbox (once per scenario), then the program at APP_START (epoch s).
+e2e_start() {
     if [ -z "$XVFB_PID" ]; then
-        for n in $(seq $((100 + RANDOM % 300)) 499); do
-            [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || break
-        done
-        export DISPLAY=:$n
+        DISPLAY=:$(free_display $((100 + RANDOM % 300)) 499) && export DISPLAY
         Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         until_ok 10 xdpyinfo >/dev/null 2>&1
@@ -69,16 +70,14 @@ e2e_start() {
     APP_PID=$!
 }
 
-# Waits until the calculator window has the focus; a scenario that cannot
-# get it ends here.
+# Waits for the calculator window to have the focus; without it the scenario ends.
 e2e_calculator() {
     until_ok 20 calc_window && until_ok 5 is_active "$CALC" ||
         { fail "the calculator window opens" && e2e_finish; exit; }
     pause 0.3
 }
 
-# A visible window of the program whose title or size ("350x200") matches
-# the pattern $1; prints its id.
+# Prints the id of a visible window of the program whose title or size matches $1.
 window() {
     local id
     for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
@@ -89,8 +88,7 @@ window() {
     done
     return 1
 }
-# The calculator window is the one 600 wide: sets CALC, and the height of
-# its menu bar above the 400 of its content.
+# The calculator window is the one 600 wide: sets CALC and its menu bar's height MENU_H.
 calc_window() {
     CALC=$(window '600x*') && eval "$(xdotool getwindowgeometry --shell "$CALC")" &&
         MENU_H=$((HEIGHT - 400))
@@ -129,8 +127,7 @@ type_text() { printf "%s" "$1" | xdotool type --delay 40 --file -; }
 # Replaces the text of field $1 by $2 as a person would: click, select all, type.
 fill() { click_control "$1" && xdotool key ctrl+a && type_text "$2"; }
 
-# Copies with Ctrl+C in the active window and prints what reached the
-# clipboard; fails when nothing came.
+# Copies with Ctrl+C in the active window and prints it; fails when nothing came.
 MARK='<nothing copied>'
 marked() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$MARK" ]; }
 copied() {
@@ -141,8 +138,8 @@ copied() {
 }
 # The result as a person reads it: click into the field, select all, copy.
 read_result() { click_control result && xdotool key ctrl+a && copied; }
-# Reads the message box that comes up (copying its text) and dismisses it
-# with Return; fails unless it closes and the calculator has the focus again.
+# Copies the text of the message box that comes up, then dismisses it with Return;
+# fails unless it closes and the calculator has the focus again.
 read_message() {
     local box
     box=$(until_ok 10 other_active) || return 1
@@ -152,8 +149,8 @@ read_message() {
     gone "$box" && until_ok 5 is_active "$CALC"
 }
 
-# Chooses Edit > About Quenvale, the menu's last item (Up lands on it); a menu
-# that closes again before the choice (the window was settling) opens once more.
+# Chooses Edit > About Quenvale, the last item (Up lands on it); a menu that closed
+# again while the window settled is opened once more.
 choose_about() {
     for _ in 1 2 3; do
         xdotool mousemove --window "$CALC" 55 $((MENU_H / 2)) click 1
@@ -170,8 +167,7 @@ click_close_button() {
     xdotool mousemove --window "$1" $((WIDTH + ${right:-1} - 11)) $((-${top:-20} / 2)) click 1
 }
 
-# Waits up to 10 s for the program to end (to be gone, or a zombie until
-# waited for); STATUS is its exit status (137 when it had to be killed).
+# Waits up to 10 s for the program to end; STATUS is its exit status (137: killed).
 app_status() {
     until_ok 10 eval '! grep -qv "^[0-9]* (.*) Z" "/proc/$APP_PID/stat" 2>/dev/null'
     kill -9 "$APP_PID" 2>/dev/null
@@ -180,7 +176,6 @@ app_status() {
     APP_PID=""
 }
 e2e_finish() {
-    # Without its window manager a scenario cannot tell much.
     kill -0 "$WM_PID" 2>/dev/null || fail "the window manager ran to the end (see $SCENARIO-wm.log)"
     if [ -n "${E2E_VALGRIND:-}" ]; then
         check "memcheck reports no errors (see $MEMCHECK_LOG)" grep -q 'ERROR SUMMARY: 0 errors' \

@@ -181,7 +181,7 @@ struct Form : fw::Object {
     std::string keys;
 };
 
-TEST(RuntimeAddEventHandler, BindsOnlyToAnEventOfThatNumberAndSignature) {
+TEST(Events, BindOnlyByNumberAndSignatureAndRunWithSenderAndKeyHoldingTheirTargetWeakly) {
     const char* key = "( Widget, String ) as Boolean";
     using R = std::tuple<int, const char*, bool>;
     auto form = std::make_shared<Form>();
@@ -199,15 +199,10 @@ TEST(RuntimeAddEventHandler, BindsOnlyToAnEventOfThatNumberAndSignature) {
         }
         EXPECT_EQ(widget->BoundEvent(number), binds ? delegate : nullptr);
     }
-}
 
-TEST(RaiseEvent, RunsTheHandlerWithSenderAndKeyAndHoldsItsTargetWeakly) {
-    auto form = std::make_shared<Form>();
     auto widget = std::make_shared<Widget>();
     EXPECT_EQ(fw::RaiseEvent(*widget, 9, {"x"s}), std::nullopt);
-    fw::RuntimeAddEventHandler(
-        widget, 9,
-        fw::RuntimeCreateDelegate(&Form::KeyDown, form, "( Widget, String ) as Boolean", 1));
+    fw::RuntimeAddEventHandler(widget, 9, fw::RuntimeCreateDelegate(&Form::KeyDown, form, key, 1));
     EXPECT_EQ(fw::RaiseEvent(*widget, 9, {"x"s}), fw::Variant(true));
     EXPECT_EQ(fw::RaiseEvent(*widget, 9, {"7"s}), fw::Variant(false));
     EXPECT_EQ(form->keys, "x7");

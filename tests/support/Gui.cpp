@@ -33,9 +33,7 @@ std::vector<std::string> DismissMessageBoxes(const std::function<void()>& action
             current = box;
             shownFor.start();
             texts.push_back(box->text().toStdString());
-            QAbstractButton* ok = box->button(QMessageBox::Ok);
-            ok = ok || box->buttons().isEmpty() ? ok : box->buttons().front();
-            if (ok != nullptr) {
+            if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
                 QTest::mouseClick(ok, Qt::LeftButton);
             }
         } else if (shownFor.elapsed() > 3000) {
