@@ -33,5 +33,5 @@ expect_eq "Chi-Square 9999.5 is refused with a message" \
 click_control picture && until_ok 5 window Information >/dev/null
 click_close_button "$CALC"
 app_status
-expect_eq "the calculator's close button ends the program (Information open) with 0" 0 "$STATUS"
+expect_eq "the close button ends the program with 0, the Information window open" 0 "$STATUS"
 e2e_finish

@@ -30,7 +30,8 @@ check() {  # what command...: passes when the command succeeds
 }
 
 pause() { sleep "$(echo "$1 * $E2E_PACE" | bc -l)"; }
-# Runs a command every 0.1 s until it succeeds, for at most $1 seconds (times E2E_PACE).
+# Runs a command every 0.1 s until it succeeds, for at most $1 s (times E2E_PACE);
+# prints what its last run printed.
 until_ok() {
     local end=$((SECONDS + $(echo "($1 * $E2E_PACE + 0.999) / 1" | bc)))
     until "${@:2}"; do
