@@ -27,6 +27,18 @@ std::string FileType::ToString() {
     return name_;
 }
 
+void FileType::Withdraw() {
+    if (!registered_) {
+        return;
+    }
+    registered_ = false;
+    // Only the entry this type made: a later type of the same name has replaced it.
+    std::erase_if(Registry(), [this](const RegisteredFileType& t) {
+        return t.name == name_ && t.creator == macCreator_ && t.type == macType_ &&
+               t.extensions == extensions_ && t.uti == uti_;
+    });
+}
+
 // One registration per name: registering a name again replaces the earlier
 // registration, and the type moves to the end of the order.
 void RuntimeRegisterFileType(const std::string& name, const std::string& creator,

@@ -1,6 +1,6 @@
 #pragma once
 // Declared document types. A type registers itself with the runtime the first
-// time it is converted to a String.
+// time it is converted to a String after it was made or last changed.
 #include <string>
 #include <vector>
 
@@ -14,19 +14,19 @@ class FileType : public Object {
     const ClassRecord& Class() const override { return StaticClass(); }
 
     const std::string& Name() const { return name_; }
-    void Name(const std::string& v) { name_ = v; }
+    void Name(const std::string& v) { Set(name_, v); }
     const std::string& Extensions() const { return extensions_; }
-    void Extensions(const std::string& v) { extensions_ = v; }
+    void Extensions(const std::string& v) { Set(extensions_, v); }
     const std::string& MacType() const { return macType_; }
-    void MacType(const std::string& v) { macType_ = v; }
+    void MacType(const std::string& v) { Set(macType_, v); }
     const std::string& MacCreator() const { return macCreator_; }
-    void MacCreator(const std::string& v) { macCreator_ = v; }
+    void MacCreator(const std::string& v) { Set(macCreator_, v); }
     const std::string& MimeType() const { return mimeType_; }
-    void MimeType(const std::string& v) { mimeType_ = v; }
+    void MimeType(const std::string& v) { Set(mimeType_, v); }
     bool Imported() const { return imported_; }
-    void Imported(bool v) { imported_ = v; }
+    void Imported(bool v) { Set(imported_, v); }
     const std::string& ConformsTo() const { return conformsTo_; }
-    void ConformsTo(const std::string& v) { conformsTo_ = v; }
+    void ConformsTo(const std::string& v) { Set(conformsTo_, v); }
     const std::string& UTI() const { return uti_; }
 
     bool Registered() const { return registered_; }
@@ -34,6 +34,15 @@ class FileType : public Object {
     std::string ToString();
 
   private:
+    // A registered type is withdrawn before any field changes, so that the
+    // runtime never holds a registration that no longer matches the type.
+    template <typename T>
+    void Set(T& field, const T& value) {
+        Withdraw();
+        field = value;
+    }
+    void Withdraw();
+
     std::string name_, extensions_, macType_, macCreator_, mimeType_, conformsTo_, uti_;
     bool imported_ = false;
     bool registered_ = false;

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <tuple>
 
 #include "framework/core/Delegate.h"
+#include "framework/core/FileType.h"
 #include "framework/core/Math.h"
 #include "framework/core/PropertyTable.h"
 #include "framework/core/Text.h"
@@ -228,6 +230,47 @@ TEST(ClassRecord, BuiltOnceFoundByNameAndAnsweringOnlyItsOwnEvents) {
     EXPECT_TRUE(fw::_RuntimeIsEventHandled(widget, "Test.Widget", "Open", true));
     EXPECT_FALSE(fw::_RuntimeIsEventHandled(widget, "Test.Widget", "Close", true));
     EXPECT_FALSE(fw::_RuntimeIsEventHandled(widget, "Test.Once", "Open", true));  // not its class
+}
+
+TEST(FileType, AChangedFieldWithdrawsTheRegistrationUntilTheNextConversion) {
+    using Type = fw::FileType;
+    using Setter = std::function<void(Type&)>;
+    const std::pair<const char*, Setter> setters[] = {
+        {"Name", [](Type& t) { t.Name("memo"); }},
+        {"Extensions", [](Type& t) { t.Extensions("memo"); }},
+        {"MacType", [](Type& t) { t.MacType("MEMO"); }},
+        {"MacCreator", [](Type& t) { t.MacCreator("Memo"); }},
+        {"MimeType", [](Type& t) { t.MimeType("text/memo"); }},
+        {"Imported", [](Type& t) { t.Imported(false); }},
+        {"ConformsTo", [](Type& t) { t.ConformsTo("public.text"); }},
+    };
+    const auto entries = [](const Type& t) {
+        const auto& all = fw::RuntimeRegisteredFileTypes();
+        return std::count_if(all.begin(), all.end(), [&t](const fw::RegisteredFileType& r) {
+            return r.name == t.Name() && r.creator == t.MacCreator() && r.type == t.MacType() &&
+                   r.extensions == t.Extensions();
+        });
+    };
+    for (const auto& [field, set] : setters) {
+        SCOPED_TRACE(field);
+        auto type = fw::RuntimeNewObject<Type>();
+        type->Name("text");
+        type->MacType("TEXT");
+        EXPECT_EQ(type->ToString(), "text");
+        ASSERT_EQ(entries(*type), 1);
+        const std::size_t before = fw::RuntimeRegisteredFileTypes().size();
+
+        set(*type);
+        EXPECT_FALSE(type->Registered());
+        EXPECT_EQ(fw::RuntimeRegisteredFileTypes().size(), before - 1);
+
+        EXPECT_EQ(type->ToString(), type->Name());
+        EXPECT_EQ(type->ToString(), type->Name());
+        EXPECT_EQ(entries(*type), 1);
+        EXPECT_EQ(fw::RuntimeRegisteredFileTypes().size(), before);
+        set(*type);  // leaves the registry as the next case expects it
+    }
+    EXPECT_TRUE(fw::RuntimeRegisteredFileTypes().empty());
 }
 
 }  // namespace
