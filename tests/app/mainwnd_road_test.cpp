@@ -20,6 +20,7 @@
 #include "tests/app/CalculatorScreen.h"
 #include "tests/support/Gui.h"
 #include "windows/MainWnd.h"
+#include "windows/Qwindow.h"
 #include "windows/SplashWnd.h"
 
 namespace {
@@ -301,6 +302,49 @@ TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->toPlainText(), initial);
     EXPECT_EQ(InformationWindows(), 1);
+}
+
+// Written out here, not taken from the window's code: a changed character on any
+// line, a lost line or a line feed for a carriage return is caught.
+TEST(Information, TheTextIsFourteenLinesSeparatedByCarriageReturnsCharacterForCharacter) {
+    const std::string expected =
+        "Quenvale\r"
+        "\r"
+        "This program calculates the probability of Z, t, F, and Chi-square statistics.\r"
+        "\r"
+        "Z probability is based on the ZKERCOOK routine from: (1989). Algorithms for fast and "
+        "precise computation of the normal integral. Behavior Research Methods, Instruments, & "
+        "Computers, 21, 447-454.\r"
+        "\r"
+        "t probability is based on Algorithm 8.7, F probability on Algorithm 8.11, and "
+        "Chi-square probability on Algorithm 8.9 from: Cooke, D., Craven, A. H., & Clarke, G. "
+        "M. (1990). Basic statistical computing (2nd ed.). Edward Arnold.\r"
+        "\r"
+        "---------------------------------------"
+        "---------------------------------------\r"
+        "Copyright (c) 2020-2026 The Quenvale authors. All rights reserved. Quenvale may be "
+        "copied and given away free of charge, unchanged and with this notice.\r"
+        "\r"
+        "Reference as: The Quenvale authors (2020). Quenvale [Computer software]. The Quenvale "
+        "authors.\r"
+        "\r"
+        "Author makes no warranty, expressed or implied, respecting Quenvale, including, but "
+        "not limited to, warranties of merchantability or fitness for particular purpose. "
+        "Quenvale must be used with professional care. It should be applied in conjunction "
+        "with professional judgment to determine the appropriateness of classifications and "
+        "recommendations. The user is expected to possess the necessary professional "
+        "qualifications and skills to properly use the Quenvale program. The user assumes "
+        "complete responsibility for any decisions or reports based on information obtained "
+        "from Quenvale. The author assumes no liability to the user nor any third party with "
+        "respect to the user's activities or application of the Quenvale program nor for any "
+        "damages arising out of any miscalculation or misuse by the user.";
+    QPlainTextEdit* shown = ClickSmallPicture();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(Qwindow()->Qfld()->Text(), expected);
+    EXPECT_EQ(shown->toPlainText().toStdString(),
+              QString::fromStdString(expected).replace('\r', '\n').toStdString());
+    shown->window()->close();
+    testsupport::Wait(10);
 }
 
 }  // namespace
