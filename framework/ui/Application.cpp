@@ -64,8 +64,8 @@ std::string Describe(const std::exception_ptr& error) {
     }
 }
 
-// What Qt says while the GUI starts is held back: when no display can be
-// opened, one plain line replaces it all; otherwise it goes out as usual.
+// What Qt says while the GUI starts is held back: when Qt gives up, one plain
+// line replaces it all; otherwise it goes out as usual.
 struct HeldMessage {
     QtMsgType type;
     std::string file, function, category;
@@ -76,7 +76,7 @@ struct HeldMessage {
 struct StartupMessages {
     std::mutex lock;
     std::vector<HeldMessage> held;
-    std::string programName;
+    QString programName;
 };
 
 StartupMessages& HeldStartupMessages() {
@@ -88,14 +88,47 @@ std::string OrEmpty(const char* text) {
     return text != nullptr ? std::string(text) : std::string();
 }
 
+// Why Qt gave up with `fatal`: the display when it could not be opened, else the
+// platform plugins' own complaints, else the first line of `fatal` (the rest
+// lists the plugins there are).
+QString StartupFailure(const std::vector<HeldMessage>& held, const QString& fatal) {
+    QStringList plugins;
+    for (const HeldMessage& m : held) {
+        if (m.category == "qt.qpa.xcb" && m.text.startsWith(u"could not connect to display")) {
+            const QString display = qEnvironmentVariable("DISPLAY");
+            return display.isEmpty() ? QStringLiteral("could not open the display")
+                                     : QStringLiteral("could not open the display ") + display;
+        }
+        if (m.category == "qt.qpa.plugin") {
+            plugins.append(m.text);
+        }
+    }
+    return !plugins.isEmpty() ? plugins.join(u"; ")
+                              : fatal.section(u'\n', 0, 0, QString::SectionSkipEmpty);
+}
+
+// The program's name, DISPLAY and the platform's name come from outside: their
+// control characters are shown as \xNN, so the line stays one line and no
+// escape sequence reaches the terminal.
+std::string OneLine(const QString& text) {
+    QString line;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control) {
+            line += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        } else {
+            line += c;
+        }
+    }
+    return line.toLocal8Bit().toStdString();
+}
+
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     StartupMessages& messages = HeldStartupMessages();
     std::lock_guard guard(messages.lock);
     if (type == QtFatalMsg) {
-        // Qt gives up when its platform finds no display to open.
-        const char* display = std::getenv("DISPLAY");
-        std::fprintf(stderr, "%s: could not open the display%s%s\n", messages.programName.c_str(),
-                     display != nullptr ? " " : "", display != nullptr ? display : "");
+        const std::string line = OneLine(messages.programName + QStringLiteral(": ") +
+                                         StartupFailure(messages.held, text));
+        std::fprintf(stderr, "%s\n", line.c_str());
         std::fflush(stderr);
         std::_Exit(1);
     }
@@ -153,7 +186,7 @@ void RuntimeInit(int argc, char** argv) {
         keptArgv[0] = argv[0];
     }
     StartupMessages& messages = HeldStartupMessages();
-    messages.programName = QFileInfo(QString::fromLocal8Bit(keptArgv[0])).fileName().toStdString();
+    messages.programName = QFileInfo(QString::fromLocal8Bit(keptArgv[0])).fileName();
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
     // Never destroyed: windows held by globals may outlive main and still need it.
     new QApplication(keptArgc, keptArgv);

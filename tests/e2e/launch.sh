@@ -1,28 +1,36 @@
 #!/usr/bin/env bash
-# Quenvale started where it cannot open a display: one plain line on standard
-# error and status 1, not an abort. Options on its command line are not Qt's
-# to take; Qt's environment settings still are.
+# Quenvale started where it cannot open a display or load its platform: one
+# plain line on standard error, naming what failed, and status 1, not an abort.
+# Options on its command line are not Qt's to take; Qt's environment settings
+# still are.
 source "$(dirname "$0")/lib.sh"
 
 SILENT=":$(free_display 600 999)"  # no X server answers there
 
-# what | expected status | expected standard error ('*' any) | DISPLAY ('-' none) | QT_QPA_PLATFORM ('-' none) | arguments
+# what | expected status | expected standard error ('*' any) | DISPLAY ('-' none) |
+# QT_QPA_PLATFORM ('-' none) | program name (printf %b escapes; '-' as built) | arguments
 # Status 124: still running when the time is up, so the GUI did start.
 CASES=(
-    "no display|1|quenvale: could not open the display|-|-|"
-    "a display that does not answer|1|quenvale: could not open the display $SILENT|$SILENT|-|"
-    "-platform on the command line is not Qt's|1|quenvale: could not open the display|-|-|-platform offscreen"
-    "the environment still picks the platform|124|*|-|offscreen|-platform xcb"
+    "no display|1|quenvale: could not open the display|-|-|-|"
+    "an empty DISPLAY|1|quenvale: could not open the display||-|-|"
+    "a display that does not answer|1|quenvale: could not open the display $SILENT|$SILENT|-|-|"
+    "-platform on the command line is not Qt's|1|quenvale: could not open the display|-|-|-|-platform offscreen"
+    "the environment still picks the platform|124|*|-|offscreen|-|-platform xcb"
+    # The plugin is what failed, not the display, which is never tried.
+    "a platform plugin that does not exist|1|quenvale: Could not find the Qt platform plugin \"nonesuch\" in \"\"|$SILENT|nonesuch|-|"
+    "a program name with control characters|1|que\\x0anvale\\x1b[31m: could not open the display|-|-|que\\nnvale\\e[31m|"
 )
 
 for row in "${CASES[@]}"; do
-    IFS='|' read -r what status stderr display platform args <<<"$row"
-    environment=(-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+    IFS='|' read -r what status stderr display platform name args <<<"$row"
+    environment=(-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u QT_QPA_PLATFORM_PLUGIN_PATH)
     [ "$display" = - ] || environment+=("DISPLAY=$display")
     [ "$platform" = - ] || environment+=("QT_QPA_PLATFORM=$platform")
+    [ "$name" = - ] && name=$BUILD/quenvale || name=$(printf '%b' "$name")
     limit=$((status == 124 ? 5 : 30))
-    # shellcheck disable=SC2086  # the arguments are meant to split
-    got_stderr=$(env "${environment[@]}" timeout "$limit" "$BUILD/quenvale" $args 2>&1 >/dev/null)
+    # shellcheck disable=SC2016,SC2086  # $0 and $@ are the inner shell's; the arguments split
+    got_stderr=$(env "${environment[@]}" timeout "$limit" \
+        bash -c 'exec -a "$0" "$@"' "$name" "$BUILD/quenvale" $args 2>&1 >/dev/null)
     got_status=$?
     expect_eq "$what: status" "$status" "$got_status"
     [ "$stderr" = "*" ] || expect_eq "$what: standard error" "$stderr" "$got_stderr"
