@@ -39,7 +39,7 @@ const detail::Field<I> kFields[] = {
     {"AllowAutoDeactivate", PT::Boolean},
     {"Enabled", PT::Boolean, &I::enabled},
     {"Tooltip", PT::String},
-    {"Transparent", PT::Boolean},
+    {"Transparent", PT::Boolean, &I::transparent},
     {"Visible", PT::Boolean, &I::visible},
     {"InitialParent", PT::String, &I::initialParent},
     {"FontName", PT::String, &I::fontName},

@@ -11,9 +11,12 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
-#include <optional>
+#include <QStylePainter>
+#include <algorithm>
 #include <utility>
 
 #include "framework/ui/Control.h"
@@ -86,51 +89,84 @@ class GroupBoxWidget final : public QGroupBox, public ControlWidget {
     using QGroupBox::QGroupBox;
     void Apply(const I& d) override {
         setTitle(CaptionText(d.caption));
-        const int lift = title().isEmpty() ? BlankRowsAboveFrame() : 0;
-        if (lift_ != lift) {
-            lift_ = lift;
+        const QPoint blank = BlankBeforeFrame();
+        const QPoint shift(blank.x(), title().isEmpty() ? blank.y() : 0);
+        if (shift_ != shift || transparent_ != d.transparent) {
+            shift_ = shift;
+            transparent_ = d.transparent;
             update();
         }
     }
     Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
 
   protected:
-    // Drawing from higher up puts the frame of a box without caption on its top edge.
+    // Drawing from further left, and for a box without caption from higher up,
+    // puts the frame on the box's edges.
     void initStyleOption(QStyleOptionGroupBox* option) const override {
         QGroupBox::initStyleOption(option);
-        option->rect.setTop(option->rect.top() - lift_);
+        option->rect.adjust(-shift_.x(), -shift_.y(), 0, 0);
+    }
+
+    // A transparent box leaves out what the style fills its inside with, so
+    // that the window shows through.
+    void paintEvent(QPaintEvent* e) override {
+        if (!transparent_) {
+            QGroupBox::paintEvent(e);
+            return;
+        }
+        QStyleOptionGroupBox option;
+        initStyleOption(&option);
+        QImage image = Drawn(option, size(), devicePixelRatioF());
+        const QPoint inside =
+            style()
+                ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents, this)
+                .center() *
+            image.devicePixelRatio();
+        if (image.rect().contains(inside)) {  // the fill's colour, cleared wherever it is
+            const QRgb fill =
+                reinterpret_cast<const QRgb*>(image.constScanLine(inside.y()))[inside.x()];
+            for (int y = 0; y < image.height(); ++y) {
+                auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+                std::replace(line, line + image.width(), fill, QRgb{0});
+            }
+        }
+        QPainter(this).drawImage(0, 0, image);
     }
 
   private:
-    // The style keeps room for a caption even when there is none: the rows it
-    // leaves empty above the frame of a box without caption, measured once.
-    int BlankRowsAboveFrame() {
-        if (!blankRows_) {
-            blankRows_ = MeasureBlankRows();
-        }
-        return *blankRows_;
-    }
-    int MeasureBlankRows() const {
-        QStyleOptionGroupBox option;
-        QGroupBox::initStyleOption(&option);
-        option.rect = QRect(0, 0, 64, 64);
-        QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
+    QImage Drawn(const QStyleOptionGroupBox& option, QSize size, qreal scale) const {
+        QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(scale);
         image.fill(Qt::transparent);
         QPainter painter(&image);
+        painter.setFont(font());  // for the caption, as a painter on the box has it
         style()->drawComplexControl(QStyle::CC_GroupBox, &option, &painter, this);
         painter.end();
+        return image;
+    }
+
+    // The style leaves blank room before the frame: a column at its left, and
+    // above it the rows of a caption even when there is none. Measured on the
+    // frame alone: x the blank columns, y the blank rows.
+    QPoint BlankBeforeFrame() const {
+        QStyleOptionGroupBox option;
+        QGroupBox::initStyleOption(&option);
+        option.text.clear();
+        option.rect = QRect(0, 0, 64, 64);
+        const QImage image = Drawn(option, option.rect.size(), 1.0);
+        QPoint blank(image.width(), image.height());
         for (int y = 0; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
                 if (qAlpha(image.pixel(x, y)) != 0) {
-                    return y;
+                    blank = QPoint(std::min(blank.x(), x), std::min(blank.y(), y));
                 }
             }
         }
-        return 0;
+        return blank == QPoint(image.width(), image.height()) ? QPoint() : blank;
     }
 
-    int lift_ = 0;
-    std::optional<int> blankRows_;
+    QPoint shift_;
+    bool transparent_ = false;
 };
 
 class FieldWidget final : public QLineEdit, public ControlWidget {
@@ -236,6 +272,24 @@ class ButtonWidget final : public QPushButton, public ControlWidget {
     void Apply(const I& d) override {
         setText(CaptionText(d.caption));
         setDefault(d.isDefault);
+    }
+
+  protected:
+    // Some styles mark a focused button only by the outline a default button
+    // has anyway, or only after the focus came by keyboard. The style's focus
+    // frame over a focused button shows which one Space presses.
+    void paintEvent(QPaintEvent* e) override {
+        QPushButton::paintEvent(e);
+        if (!hasFocus()) {
+            return;
+        }
+        QStyleOptionButton button;
+        initStyleOption(&button);
+        QStyleOptionFocusRect frame;
+        frame.QStyleOption::operator=(button);
+        frame.state |= QStyle::State_KeyboardFocusChange;
+        frame.rect = style()->subElementRect(QStyle::SE_PushButtonFocusRect, &button, this);
+        QStylePainter(this).drawPrimitive(QStyle::PE_FrameFocusRect, frame);
     }
 };
 

@@ -317,32 +317,66 @@ TEST_F(Ui, PicturesOpenByNameOrNilAndACanvasDrawsThemInPointsSharpOnADenseScreen
     folder.removeRecursively();
 }
 
-// ---- Visible polish: no focus frame where the table forbids one, a captionless
-// box's frame on its top edge, a thin edge around a window of type 2.
+// ---- Visible polish: a focus frame where the table allows one, also on a
+// default button; a group box's frame on its edges, the window showing through
+// a transparent one; a thin edge around a window of type 2.
 
-TEST_F(Ui, AClickDrawsAFocusFrameOnlyWhereTheTableAllowsIt) {
-    for (const auto& [name, ring] : {std::pair{"zEdit", true}, {"pEdit", false}, {"Qfld", false}}) {
-        fw::_SetProperties(*Get(name), PropertyTable().Boolean("AllowFocusRing", ring));
+TEST_F(Ui, AClickDrawsAFocusFrameWhereTheTableAllowsItAlsoOnADefaultButton) {
+    // The entry set, and the rows from the top that show the frame: further
+    // down a field's caret blinks.
+    using R = std::tuple<const char*, const char*, bool, int>;
+    for (const auto& [name, entry, frame, rows] :
+         {R{"zEdit", "AllowFocusRing", true, 2}, R{"pEdit", "AllowFocusRing", false, 2},
+          R{"Qfld", "AllowFocusRing", false, 2}, R{"CalcBtn", "Default", true, 30}}) {
+        fw::_SetProperties(*Get(name), PropertyTable().Boolean(entry, frame));
         Activate();
         Of("df1Edit")->setFocus();
-        const QRect edge = testsupport::Place(*Get(name)).adjusted(0, 0, 0, 2 - Of(name)->height());
-        const QImage unfocused = testsupport::ContentWidget(*window)->grab(edge).toImage();
+        const QRect edge =
+            testsupport::Place(*Get(name)).adjusted(0, 0, 0, rows - Of(name)->height());
+        const auto shot = [&] { return testsupport::ContentWidget(*window)->grab(edge).toImage(); };
+        const QImage unfocused = shot();
         QTest::mouseClick(Of(name)->childAt(20, 10) ? Of(name)->childAt(20, 10) : Of(name),
                           Qt::LeftButton, {}, QPoint(20, 10));
         ASSERT_NE(QApplication::focusWidget(), Of("df1Edit"));
-        EXPECT_EQ(testsupport::ContentWidget(*window)->grab(edge).toImage() != unfocused, ring)
-            << name;
+        EXPECT_EQ(shot() != unfocused, frame) << name;
+        Of("df1Edit")->setFocus();
+        EXPECT_EQ(shot(), unfocused) << name << " once the focus has left";
     }
 }
 
-TEST_F(Ui, AGroupBoxWithoutCaptionDrawsItsFrameFromItsTopEdge) {
-    const QImage shot = testsupport::ContentWidget(*window)->grab().toImage();
-    std::vector<int> drawn;  // rows down dfBox's middle, clear of its controls, that are not white
-    for (int y = 0; y < shot.height(); ++y) {
-        shot.pixelColor(230, y) != QColor(Qt::white) ? drawn.push_back(y) : void();
+TEST_F(Ui, AGroupBoxDrawsItsFrameOnItsEdgesAndTheWindowShowsThroughATransparentOne) {
+    // A column and a row through the box clear of its controls; where they cross is inside.
+    using R = std::tuple<const char*, const char*, bool, int, int>;
+    std::vector<QImage> captions;  // the top rows of the captioned box, opaque then transparent
+    for (const auto& [name, caption, transparent, x, y] :
+         {R{"dfBox", "", true, 230, 215}, R{"dfBox", "", false, 230, 215},
+          R{"testBox", "Test Statistic", false, 150, 262},
+          R{"testBox", "Test Statistic", true, 150, 262}}) {
+        fw::_SetProperties(*Get(name), PropertyTable()
+                                           .String("Caption", caption)
+                                           .Boolean("Bold", true)
+                                           .Boolean("Transparent", transparent));
+        const QImage shot = testsupport::ContentWidget(*window)->grab().toImage();
+        const QRect place = testsupport::Place(*Get(name));
+        std::vector<int> across, down;  // what is not white along the row and the column
+        for (int i = place.left() - 8; i <= place.right() + 8; ++i) {
+            shot.pixelColor(i, y) != QColor(Qt::white) ? across.push_back(i) : void();
+        }
+        for (int i = place.top() - 8; i <= place.bottom() + 8; ++i) {
+            shot.pixelColor(x, i) != QColor(Qt::white) ? down.push_back(i) : void();
+        }
+        ASSERT_FALSE(across.empty() || down.empty()) << name;
+        EXPECT_EQ(std::pair(across.front(), across.back()), std::pair(place.left(), place.right()))
+            << name;
+        EXPECT_EQ(down.back(), place.bottom()) << name;
+        EXPECT_TRUE(*caption || down.front() == place.top())
+            << name << " starts at " << down.front();
+        EXPECT_EQ(shot.pixelColor(x, y) == QColor(Qt::white), transparent) << name;
+        if (*caption) {
+            captions.push_back(shot.copy(place.adjusted(0, 0, 0, 16 - place.height())));
+        }
     }
-    ASSERT_FALSE(drawn.empty());
-    EXPECT_EQ(std::pair(drawn.front(), drawn.back()), std::pair(160, 265));
+    EXPECT_EQ(captions.front(), captions.back()) << "the caption does not change with transparency";
 }
 
 TEST_F(Ui, AWindowOfType2DrawsAThinEdgeAroundItsContent) {

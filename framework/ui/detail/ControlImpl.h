@@ -42,6 +42,7 @@ struct Control::Impl {
     bool hasBorder = true, allowFocusRing = true, allowFocus = false, allowTabs = false;
     bool readOnly = false, hasHorizontalScrollbar = false, hasVerticalScrollbar = true;
     bool isDefault = false;
+    bool transparent = false;  // the window shows through where the style would fill
     int64_t textAlignment = 0, maximumCharactersAllowed = 0;
 
     // The text of a label, field or area until its widget exists; the last text
