@@ -203,8 +203,8 @@ void Startup(benchmark::State& state, const char* variable, const char* built) {
 // One launch per repetition, the programs in turn at random (bench/run
 // asks for the interleaving). A busy machine only ever adds time to a
 // launch, and here launches spread over several milliseconds, so the
-// median moves by some percent from one run to the next; the first quartile
-// ("q1") is the launch on a machine left to itself, steady within a percent.
+// median moved by up to a tenth from one run to the next; the first quartile
+// ("q1") is the launch on a machine left to itself, and moves by a few percent.
 constexpr int kLaunches = 100;
 
 double FirstQuartile(const std::vector<double>& values) {
