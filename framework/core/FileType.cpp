@@ -20,32 +20,33 @@ const ClassRecord& FileType::StaticClass() {
 }
 
 std::string FileType::ToString() {
-    if (!registered_) {
-        RuntimeRegisterFileType(name_, macCreator_, macType_, extensions_, uti_);
-        registered_ = true;
+    if (registration_ == 0) {
+        registration_ = RuntimeRegisterFileType(name_, macCreator_, macType_, extensions_, uti_);
     }
     return name_;
 }
 
 void FileType::Withdraw() {
-    if (!registered_) {
+    if (registration_ == 0) {
         return;
     }
-    registered_ = false;
-    // Only the entry this type made: a later type of the same name has replaced it.
-    std::erase_if(Registry(), [this](const RegisteredFileType& t) {
-        return t.name == name_ && t.creator == macCreator_ && t.type == macType_ &&
-               t.extensions == extensions_ && t.uti == uti_;
-    });
+    // Only the entry this type made, if a later type of the same name has not
+    // replaced it; a twin with equal fields keeps its own.
+    std::erase_if(Registry(),
+                  [this](const RegisteredFileType& t) { return t.registration == registration_; });
+    registration_ = 0;
 }
 
 // One registration per name: registering a name again replaces the earlier
 // registration, and the type moves to the end of the order.
-void RuntimeRegisterFileType(const std::string& name, const std::string& creator,
-                             const std::string& type, const std::string& extensions,
-                             const std::string& uti) {
+uint64_t RuntimeRegisterFileType(const std::string& name, const std::string& creator,
+                                 const std::string& type, const std::string& extensions,
+                                 const std::string& uti) {
+    static uint64_t last = 0;
+    RegisteredFileType entry{name, creator, type, extensions, uti, ++last};
     std::erase_if(Registry(), [&name](const RegisteredFileType& t) { return t.name == name; });
-    Registry().push_back(RegisteredFileType{name, creator, type, extensions, uti});
+    Registry().push_back(std::move(entry));
+    return last;
 }
 
 const std::vector<RegisteredFileType>& RuntimeRegisteredFileTypes() {

@@ -64,7 +64,7 @@ const detail::Field<I> kFields[] = {
     {"HideSelection", PT::Boolean},
     {"HasHorizontalScrollbar", PT::Boolean, &I::hasHorizontalScrollbar},
     {"HasVerticalScrollbar", PT::Boolean, &I::hasVerticalScrollbar},
-    {"AllowStyledText", PT::Boolean},
+    {"AllowStyledText", PT::Boolean, &I::allowStyledText},
     {"Cancel", PT::Boolean},
     {"Default", PT::Boolean, &I::isDefault},
     {"MacButtonStyle", PT::Integer},

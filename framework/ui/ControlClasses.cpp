@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -16,6 +16,8 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <algorithm>
 #include <utility>
 
@@ -335,22 +337,59 @@ class SeparatorWidget final : public QFrame, public ControlWidget {
     Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
 };
 
-class AreaWidget final : public QPlainTextEdit, public ControlWidget {
+// A text area's document reads nothing from outside. Styled text pasted or
+// dropped in may name pictures and style sheets by file or address; reading
+// one could fill memory (/dev/zero) or block the program for good (a FIFO).
+// Every picture is a transparent dot and every other resource empty, which
+// Qt takes as loaded, so it never falls back to opening the name itself.
+class InertDocument final : public QTextDocument {
   public:
-    using QPlainTextEdit::QPlainTextEdit;
+    using QTextDocument::QTextDocument;
+
+  protected:
+    QVariant loadResource(int type, const QUrl&) override {
+        if (type == ImageResource) {
+            static const QImage dot = [] {
+                QImage image(1, 1, QImage::Format_ARGB32);
+                image.fill(Qt::transparent);
+                return image;
+            }();
+            return dot;
+        }
+        return QString();
+    }
+};
+
+class AreaWidget final : public QTextEdit, public ControlWidget {
+  public:
+    explicit AreaWidget(QWidget* parent) : QTextEdit(parent) {
+        setDocument(new InertDocument(this));
+    }
     void Apply(const I& d) override {
         setReadOnly(d.readOnly);
+        setAcceptRichText(d.allowStyledText);
         setFrameShape(d.hasBorder ? QFrame::StyledPanel : QFrame::NoFrame);
         setVerticalScrollBarPolicy(d.hasVerticalScrollbar ? Qt::ScrollBarAlwaysOn
                                                           : Qt::ScrollBarAlwaysOff);
         setHorizontalScrollBarPolicy(d.hasHorizontalScrollbar ? Qt::ScrollBarAsNeeded
                                                               : Qt::ScrollBarAlwaysOff);
         // Without a horizontal scroll bar long lines wrap at the area's width.
-        setLineWrapMode(d.hasHorizontalScrollbar ? QPlainTextEdit::NoWrap
-                                                 : QPlainTextEdit::WidgetWidth);
+        setLineWrapMode(d.hasHorizontalScrollbar ? QTextEdit::NoWrap : QTextEdit::WidgetWidth);
         setTabChangesFocus(!d.allowTabs);
         SetColors(this, {{QPalette::Text, d.textColor}, {QPalette::Base, d.backgroundColor}});
         setAttribute(Qt::WA_MacShowFocusRect, d.allowFocusRing);
+    }
+
+  protected:
+    // Without styled text only the plain text of a paste or drop arrives; Qt
+    // itself would still take Markdown styled.
+    void insertFromMimeData(const QMimeData* source) override {
+        if (acceptRichText()) {
+            QTextEdit::insertFromMimeData(source);
+        } else if (!isReadOnly() && source != nullptr && source->hasText()) {
+            insertPlainText(source->text());
+            ensureCursorVisible();
+        }
     }
 };
 
@@ -621,7 +660,7 @@ const ClassRecord& TextArea::StaticClass() {
 
 // The area holds lines; its text separates them with carriage returns (13).
 std::string TextArea::Text() const {
-    if (auto* area = qobject_cast<QPlainTextEdit*>(_Impl().widget.data())) {
+    if (auto* area = qobject_cast<QTextEdit*>(_Impl().widget.data())) {
         std::string text = FromQString(area->toPlainText());
         std::replace(text.begin(), text.end(), '\n', '\r');
         return text;
@@ -633,7 +672,7 @@ void TextArea::SetProperty(std::string_view name, const PropertyValue& value) {
     if (name == "Value") {
         Impl& d = _Impl();
         d.text = TextValue(value);
-        if (auto* area = qobject_cast<QPlainTextEdit*>(d.widget.data())) {
+        if (auto* area = qobject_cast<QTextEdit*>(d.widget.data())) {
             area->setPlainText(AreaText(d.text));
         }
         return;

@@ -8,8 +8,8 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QTest>
+#include <QTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <string>
@@ -255,14 +255,14 @@ TEST_F(Calculator, MenusOfferOnlyQuitAndAbout) {
 // picture: one at a time, keeping its edits until it is closed.
 
 // A click on the small picture, then the Information window's text area.
-QPlainTextEdit* ClickSmallPicture() {
+QTextEdit* ClickSmallPicture() {
     QTest::mouseClick(testsupport::Control(*MainWnd(), "Canvas2"), Qt::LeftButton, {},
                       QPoint(3, 3));
     testsupport::Wait(10);
     auto information = fw::_GetImplicitWindow("Qwindow.Qwindow");
     EXPECT_NE(information, nullptr);
     EXPECT_TRUE(information && testsupport::WindowWidget(*information)->isVisible());
-    return information ? qobject_cast<QPlainTextEdit*>(testsupport::Control(*information, "Qfld"))
+    return information ? qobject_cast<QTextEdit*>(testsupport::Control(*information, "Qfld"))
                        : nullptr;
 }
 
@@ -274,7 +274,7 @@ int InformationWindows() {
 }
 
 TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
-    QPlainTextEdit* text = ClickSmallPicture();
+    QTextEdit* text = ClickSmallPicture();
     ASSERT_NE(text, nullptr);
     const QString initial = text->toPlainText();
     // Fourteen lines; the fifth names the source of the normal integral without its authors.
@@ -298,7 +298,7 @@ TEST(Information, OneWindowShowsTheTextAndKeepsItsEditsUntilClosed) {
     text->window()->close();
     testsupport::Wait(10);
     EXPECT_EQ(InformationWindows(), 0);
-    QPlainTextEdit* fresh = ClickSmallPicture();
+    QTextEdit* fresh = ClickSmallPicture();
     ASSERT_NE(fresh, nullptr);
     EXPECT_EQ(fresh->toPlainText(), initial);
     EXPECT_EQ(InformationWindows(), 1);
@@ -338,7 +338,7 @@ TEST(Information, TheTextIsFourteenLinesSeparatedByCarriageReturnsCharacterForCh
         "from Quenvale. The author assumes no liability to the user nor any third party with "
         "respect to the user's activities or application of the Quenvale program nor for any "
         "damages arising out of any miscalculation or misuse by the user.";
-    QPlainTextEdit* shown = ClickSmallPicture();
+    QTextEdit* shown = ClickSmallPicture();
     ASSERT_NE(shown, nullptr);
     EXPECT_EQ(Qwindow()->Qfld()->Text(), expected);
     EXPECT_EQ(shown->toPlainText().toStdString(),

@@ -235,14 +235,25 @@ TEST(ClassRecord, BuiltOnceFoundByNameAndAnsweringOnlyItsOwnEvents) {
 TEST(FileType, AChangedFieldWithdrawsTheRegistrationUntilTheNextConversion) {
     using Type = fw::FileType;
     using Setter = std::function<void(Type&)>;
-    const std::pair<const char*, Setter> setters[] = {
-        {"Name", [](Type& t) { t.Name("memo"); }},
-        {"Extensions", [](Type& t) { t.Extensions("memo"); }},
-        {"MacType", [](Type& t) { t.MacType("MEMO"); }},
-        {"MacCreator", [](Type& t) { t.MacCreator("Memo"); }},
-        {"MimeType", [](Type& t) { t.MimeType("text/memo"); }},
-        {"Imported", [](Type& t) { t.Imported(false); }},
-        {"ConformsTo", [](Type& t) { t.ConformsTo("public.text"); }},
+    // The name is too long to be stored inside a string, so that a value read
+    // from a freed registry entry shows under the sanitizers.
+    const std::string name = "plain-text-document";
+    struct Row {
+        const char* field;
+        Setter set;
+        bool twin;  // an equal type registered after it, which replaced its entry
+    };
+    const Row rows[] = {
+        {"Name", [](Type& t) { t.Name("memo"); }, false},
+        {"Extensions", [](Type& t) { t.Extensions("memo"); }, false},
+        {"MacType", [](Type& t) { t.MacType("MEMO"); }, false},
+        {"MacCreator", [](Type& t) { t.MacCreator("Memo"); }, false},
+        {"MimeType", [](Type& t) { t.MimeType("text/memo"); }, false},
+        {"Imported", [](Type& t) { t.Imported(false); }, false},
+        {"ConformsTo", [](Type& t) { t.ConformsTo("public.text"); }, false},
+        {"Extensions, from the registry",
+         [](Type& t) { t.Extensions(fw::RuntimeRegisteredFileTypes().back().name); }, false},
+        {"MacType, beside its twin", [](Type& t) { t.MacType("MEMO"); }, true},
     };
     const auto entries = [](const Type& t) {
         const auto& all = fw::RuntimeRegisteredFileTypes();
@@ -251,18 +262,27 @@ TEST(FileType, AChangedFieldWithdrawsTheRegistrationUntilTheNextConversion) {
                    r.extensions == t.Extensions();
         });
     };
-    for (const auto& [field, set] : setters) {
-        SCOPED_TRACE(field);
+    const auto make = [&name] {
         auto type = fw::RuntimeNewObject<Type>();
-        type->Name("text");
+        type->Name(name);
         type->MacType("TEXT");
-        EXPECT_EQ(type->ToString(), "text");
+        EXPECT_EQ(type->ToString(), name);
+        return type;
+    };
+    for (const auto& [field, set, twin] : rows) {
+        SCOPED_TRACE(field);
+        auto type = make();
+        auto other = twin ? make() : nullptr;
         ASSERT_EQ(entries(*type), 1);
         const std::size_t before = fw::RuntimeRegisteredFileTypes().size();
 
         set(*type);
         EXPECT_FALSE(type->Registered());
-        EXPECT_EQ(fw::RuntimeRegisteredFileTypes().size(), before - 1);
+        EXPECT_EQ(fw::RuntimeRegisteredFileTypes().size(), twin ? before : before - 1);
+        if (twin) {
+            EXPECT_TRUE(other->Registered());
+            EXPECT_EQ(entries(*other), 1);
+        }
 
         EXPECT_EQ(type->ToString(), type->Name());
         EXPECT_EQ(type->ToString(), type->Name());

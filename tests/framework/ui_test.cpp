@@ -2,9 +2,18 @@
 // windows use them, driven with real Qt events.
 #include <gtest/gtest.h>
 
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
+#include <QFile>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <stdexcept>
 #include <tuple>
@@ -391,6 +400,96 @@ TEST_F(Ui, AWindowOfType2DrawsAThinEdgeAroundItsContent) {
         }
         EXPECT_EQ(shot.pixelColor(1, 1), inside);
     }
+}
+
+// A window with a text area that takes styled text and one that does not.
+class Areas : public testing::Test {
+  protected:
+    void SetUp() override {
+        window = MakeWindow([](Probe& self) {
+            for (const auto& [name, styled, left] :
+                 {std::tuple{"Styled", true, 0}, std::tuple{"Plain", false, 300}}) {
+                Add<fw::TextArea>(
+                    self, name,
+                    Ints({{"Left", left}, {"Top", 0}, {"Width", 300}, {"Height", 200}})
+                        .Boolean("AllowStyledText", styled));
+            }
+        });
+    }
+    void TearDown() override {
+        window->Close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    // Pastes html (and its plain text) with Ctrl+V, as a person does, then paints the area.
+    QTextEdit* Paste(const char* area, const QString& html, const QString& text) {
+        auto* edit = qobject_cast<QTextEdit*>(testsupport::Control(*window, area));
+        auto* data = new QMimeData;
+        data->setHtml(html);
+        data->setText(text);
+        QGuiApplication::clipboard()->setMimeData(data);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        edit->grab();
+        return edit;
+    }
+    fw::Ref<Probe> window;
+};
+
+TEST_F(Areas, AStyledPasteKeepsItsFormatOnlyWhereStyledTextIsAllowed) {
+    for (const auto& [area, styled] : {std::pair{"Styled", true}, std::pair{"Plain", false}}) {
+        SCOPED_TRACE(area);
+        QTextEdit* edit = Paste(area,
+                                "<p><b><i><u><span style=\"color:#ff0000; font-size:30pt\">Bold"
+                                "</span></u></i></b> plain</p>",
+                                "Bold plain");
+        EXPECT_EQ(edit->toPlainText(), "Bold plain");
+        QTextCursor cursor(edit->document());
+        cursor.setPosition(1);
+        const QTextCharFormat format = cursor.charFormat();
+        EXPECT_EQ(format.fontWeight() == QFont::Bold, styled);
+        EXPECT_EQ(format.fontItalic(), styled);
+        EXPECT_EQ(format.fontUnderline(), styled);
+        EXPECT_EQ(format.foreground().color() == QColor(0xFF, 0, 0), styled);
+        EXPECT_EQ(format.fontPointSize() == 30, styled);
+    }
+}
+
+// Every way styled text can name a file; a paste of any of them reads none of
+// the files. Were one opened, the FIFO (no writer) would hold the test up for
+// good and /dev/zero would fill the memory, so a fault shows as a hang.
+TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
+    const QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo"), file = dir.filePath("picture.png");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile plain(file);
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0);
+    plain.close();
+    // /dev/zero is opened by other processes too, so only the two files here are watched.
+    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    for (const QString& path : {fifo, file}) {
+        ASSERT_GE(
+            inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN | IN_ACCESS), 0);
+    }
+    const char* ways[] = {
+        "<img src=\"%1\">",
+        "<img src=\"file://%1\" width=\"20\" height=\"20\">",
+        "<style>@import url(%1);</style>",
+        "<span style=\"background-image: url(%1)\">x</span>",
+        "<table background=\"%1\"><tr><td background=\"%1\">x</td></tr></table>",
+    };
+    for (const char* way : ways) {
+        SCOPED_TRACE(way);
+        QString html = "<html><head></head><body><p>Named</p>";
+        for (const QString& path : {QStringLiteral("/dev/zero"), fifo, file}) {
+            html += QString::fromLatin1(way).arg(path);
+        }
+        QTextEdit* edit = Paste("Styled", html + "</body></html>", "Named");
+        EXPECT_TRUE(edit->toPlainText().startsWith("Named"));
+        char event[sizeof(inotify_event) + 256];
+        EXPECT_EQ(read(watch, event, sizeof event), -1) << "a named file was opened";
+        edit->clear();
+    }
+    close(watch);
 }
 
 }  // namespace

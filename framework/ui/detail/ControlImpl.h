@@ -41,6 +41,7 @@ struct Control::Impl {
     Color textColor{0x00000000}, backgroundColor{0x00FFFFFF};
     bool hasBorder = true, allowFocusRing = true, allowFocus = false, allowTabs = false;
     bool readOnly = false, hasHorizontalScrollbar = false, hasVerticalScrollbar = true;
+    bool allowStyledText = false;  // a paste or drop keeps its character formats
     bool isDefault = false;
     bool transparent = false;  // the window shows through where the style would fill
     int64_t textAlignment = 0, maximumCharactersAllowed = 0;
