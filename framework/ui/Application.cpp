@@ -77,6 +77,9 @@ struct StartupMessages {
     std::mutex lock;
     std::vector<HeldMessage> held;
     QString programName;
+    // Qt's counts from QT_FATAL_CRITICALS and QT_FATAL_WARNINGS: the critical or
+    // warning that finds its count at 1 is fatal; at 0 none is.
+    int fatalCriticals = 0, fatalWarnings = 0;
 };
 
 StartupMessages& HeldStartupMessages() {
@@ -88,12 +91,16 @@ std::string OrEmpty(const char* text) {
     return text != nullptr ? std::string(text) : std::string();
 }
 
-// Why Qt gave up with `fatal`: the display when it could not be opened, else the
-// platform plugins' own complaints, else the first line of `fatal` (the rest
-// lists the plugins there are).
+// Why Qt gave up on the message `fatal`: the display when it could not be
+// opened, else the platform plugins' own complaints, else the first line of
+// `fatal` (the rest lists the plugins there are).
 QString StartupFailure(const std::vector<HeldMessage>& held, const QString& fatal) {
     QStringList plugins;
     for (const HeldMessage& m : held) {
+        // Debug and info messages tell of what went on, not of what failed.
+        if (m.type != QtWarningMsg && m.type != QtCriticalMsg) {
+            continue;
+        }
         if (m.category == "qt.qpa.xcb" && m.text.startsWith(u"could not connect to display")) {
             const QString display = qEnvironmentVariable("DISPLAY");
             return display.isEmpty() ? QStringLiteral("could not open the display")
@@ -122,18 +129,47 @@ std::string OneLine(const QString& text) {
     return line.toLocal8Bit().toStdString();
 }
 
+// The count Qt starts from for the variable `name`: 0 when it is unset or
+// empty, 1 when it is not a number.
+int FatalCount(const char* name) {
+    const QByteArray value = qgetenv(name);
+    bool ok = false;
+    const int count = value.toInt(&ok, 0);
+    return value.isEmpty() ? 0 : ok ? count : 1;
+}
+
+// Whether Qt ends the process on this message once the handler returns. As in
+// Qt 6.4, a critical counts down only QT_FATAL_CRITICALS' count, a warning only
+// QT_FATAL_WARNINGS'.
+bool EndsProcess(QtMsgType type, StartupMessages& messages) {
+    int* left = type == QtCriticalMsg  ? &messages.fatalCriticals
+                : type == QtWarningMsg ? &messages.fatalWarnings
+                                       : nullptr;
+    return left != nullptr && *left != 0 && (*left)-- == 1;
+}
+
+void PrintStartupFailure(const QString& programName, const QString& cause) {
+    const std::string line = OneLine(programName + QStringLiteral(": ") + cause);
+    std::fprintf(stderr, "%s\n", line.c_str());
+    std::fflush(stderr);
+}
+
 void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     StartupMessages& messages = HeldStartupMessages();
     std::lock_guard guard(messages.lock);
+    if (type != QtFatalMsg) {
+        messages.held.push_back({type, OrEmpty(context.file), OrEmpty(context.function),
+                                 OrEmpty(context.category), context.line, text});
+        if (!EndsProcess(type, messages)) {
+            return;
+        }
+    }
+    PrintStartupFailure(messages.programName, StartupFailure(messages.held, text));
+    // After a warning or critical made fatal from outside, Qt's abort is what
+    // was asked for.
     if (type == QtFatalMsg) {
-        const std::string line = OneLine(messages.programName + QStringLiteral(": ") +
-                                         StartupFailure(messages.held, text));
-        std::fprintf(stderr, "%s\n", line.c_str());
-        std::fflush(stderr);
         std::_Exit(1);
     }
-    messages.held.push_back({type, OrEmpty(context.file), OrEmpty(context.function),
-                             OrEmpty(context.category), context.line, text});
 }
 
 bool OnGuiThread() {
@@ -187,6 +223,9 @@ void RuntimeInit(int argc, char** argv) {
     }
     StartupMessages& messages = HeldStartupMessages();
     messages.programName = QFileInfo(QString::fromLocal8Bit(keptArgv[0])).fileName();
+    // Qt reads these at its first critical or warning, which comes no earlier.
+    messages.fatalCriticals = FatalCount("QT_FATAL_CRITICALS");
+    messages.fatalWarnings = FatalCount("QT_FATAL_WARNINGS");
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
     // Never destroyed: windows held by globals may outlive main and still need it.
     new QApplication(keptArgc, keptArgv);
@@ -195,6 +234,11 @@ void RuntimeInit(int argc, char** argv) {
     {
         std::lock_guard guard(messages.lock);
         held.swap(messages.held);
+    }
+    // A platform may start without a screen; the first window would make Qt abort.
+    if (QGuiApplication::primaryScreen() == nullptr) {
+        PrintStartupFailure(messages.programName, QStringLiteral("no screen to show windows on"));
+        std::_Exit(1);
     }
     for (const HeldMessage& m : held) {
         const QMessageLogContext context(m.file.c_str(), m.line, m.function.c_str(),
