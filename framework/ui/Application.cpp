@@ -145,7 +145,9 @@ bool EndsProcess(QtMsgType type, StartupMessages& messages) {
     int* left = type == QtCriticalMsg  ? &messages.fatalCriticals
                 : type == QtWarningMsg ? &messages.fatalWarnings
                                        : nullptr;
-    return left != nullptr && *left != 0 && (*left)-- == 1;
+    // A count at 0 or below never comes down to 1 (nor does Qt's), so it is left
+    // as it is rather than counted past the smallest int.
+    return left != nullptr && *left > 0 && (*left)-- == 1;
 }
 
 void PrintStartupFailure(const QString& programName, const QString& cause) {

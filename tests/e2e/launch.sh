@@ -25,6 +25,7 @@ CASES=(
     "Qt's debug messages do not enter the line|1|quenvale: Could not find the Qt platform plugin \"nonesuch\" in \"\"|$SILENT|QT_QPA_PLATFORM=nonesuch QT_LOGGING_RULES=*.debug=true|-|"
     "a platform without a screen|1|quenvale: no screen to show windows on|-|QT_QPA_PLATFORM=linuxfb:fb=/dev/null|-|"
     "warnings made fatal|134|quenvale: could not open the display|-|QT_FATAL_WARNINGS=1|-|"
+    "a fatal count that is never reached|1|quenvale: could not open the display|-|QT_FATAL_WARNINGS=-2147483648|-|"
     "a program name with control characters|1|que\\x0anvale\\x1b[31m: could not open the display|-|-|que\\nnvale\\e[31m|"
 )
 
