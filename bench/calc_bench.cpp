@@ -7,19 +7,17 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QLineEdit>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <chrono>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <utility>
 
+#include "bench/PaintWatch.h"
 #include "framework/core/Text.h"
-#include "framework/ui/Application.h"
 #include "prob/ProbModule.h"
 #include "windows/MainWnd.h"
 
@@ -30,30 +28,6 @@ using Clock = std::chrono::steady_clock;
 // Longer than any result may take to appear; past it the run is reported as broken.
 constexpr auto kGiveUp = std::chrono::seconds(5);
 
-// Notes when the result field paints while showing the awaited text.
-class PaintWatch : public QObject {
-  public:
-    PaintWatch(QLineEdit* field, QString awaited) : field_(field), awaited_(std::move(awaited)) {
-        field_->installEventFilter(this);
-    }
-    void Reset() { painted_ = false; }
-    bool Painted() const { return painted_; }
-
-  protected:
-    // The paint itself follows at once, inside the same event delivery.
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == field_ && event->type() == QEvent::Paint && field_->text() == awaited_) {
-            painted_ = true;
-        }
-        return false;
-    }
-
-  private:
-    QLineEdit* field_;
-    QString awaited_;
-    bool painted_ = false;
-};
-
 // The calculator window set to F with 1 and 9998 degrees of freedom, as a
 // person sets it: a click on the F button, then the fields typed.
 struct Calculator {
@@ -63,11 +37,7 @@ struct Calculator {
     std::string expected;
 
     Calculator() {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        static int argc = 1;
-        static char name[] = "calc_bench";
-        static char* argv[] = {name, nullptr};
-        fw::RuntimeInit(argc, argv);
+        StartOffscreen("calc_bench");
         w = MainWnd();
         QCoreApplication::processEvents();
 
@@ -130,7 +100,9 @@ void BM_calculate_f_1_9998(benchmark::State& state) {
         state.SkipWithError("the calculator window did not take F, 1, 9998 and 1");
         return;
     }
-    PaintWatch watch(calculator.result, QString::fromStdString(calculator.expected));
+    const QString expected = QString::fromStdString(calculator.expected);
+    PaintWatch watch(calculator.result,
+                     [field = calculator.result, expected] { return field->text() == expected; });
     std::string error;
     // The first press also pays once for fonts and caches; it is not timed.
     Press(calculator, watch, error);

@@ -9,15 +9,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextEdit>
 #include <QWidget>
 #include <chrono>
-#include <cstdlib>
 
-#include "framework/ui/Application.h"
+#include "bench/PaintWatch.h"
 #include "windows/Qwindow.h"
 
 namespace {
@@ -26,30 +26,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr auto kGiveUp = std::chrono::seconds(60);
 constexpr qsizetype kBytes = 1 << 20;
-
-// Notes the area's first paint once it holds at least kBytes characters.
-class PaintWatch : public QObject {
-  public:
-    PaintWatch(QWidget* area, QWidget* viewport) : area_(area), viewport_(viewport) {
-        viewport_->installEventFilter(this);
-    }
-    void Reset() { painted_ = false; }
-    bool Painted() const { return painted_; }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == viewport_ && event->type() == QEvent::Paint &&
-            area_->property("plainText").toString().size() >= kBytes) {
-            painted_ = true;
-        }
-        return false;
-    }
-
-  private:
-    QWidget* area_;
-    QWidget* viewport_;
-    bool painted_ = false;
-};
 
 // The Information window's text area, and the yardstick shown beside it.
 struct Areas {
@@ -73,11 +49,7 @@ struct Areas {
 };
 
 Areas& TheAreas() {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "paste_bench";
-    static char* argv[] = {name, nullptr};
-    fw::RuntimeInit(argc, argv);
+    StartOffscreen("paste_bench");
     static Areas areas;
     return areas;
 }
@@ -101,15 +73,20 @@ void FillClipboard(bool html) {
 
 void Paste(benchmark::State& state, bool html, bool yardstick) {
     Areas& areas = TheAreas();
-    QWidget* area = yardstick ? &areas.yardstick : areas.area;
-    QWidget* viewport =
-        area != nullptr ? area->findChild<QWidget*>("qt_scrollarea_viewport") : nullptr;
-    if (viewport == nullptr) {
+    auto* edit = qobject_cast<QTextEdit*>(areas.area);
+    QAbstractScrollArea* area =
+        yardstick ? static_cast<QAbstractScrollArea*>(&areas.yardstick) : edit;
+    const QTextDocument* document = yardstick         ? areas.yardstick.document()
+                                    : edit != nullptr ? edit->document()
+                                                      : nullptr;
+    if (area == nullptr || document == nullptr) {
         state.SkipWithError("the Information window has no text area");
         return;
     }
     FillClipboard(html);
-    PaintWatch watch(area, viewport);
+    // The count includes the closing paragraph's end, so it passes kBytes only
+    // once the whole paste is in.
+    PaintWatch watch(area->viewport(), [document] { return document->characterCount() > kBytes; });
     for (auto _ : state) {
         QMetaObject::invokeMethod(area, "clear");
         QCoreApplication::processEvents();

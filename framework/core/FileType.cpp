@@ -43,6 +43,7 @@ uint64_t RuntimeRegisterFileType(const std::string& name, const std::string& cre
                                  const std::string& type, const std::string& extensions,
                                  const std::string& uti) {
     static uint64_t last = 0;
+    // Copied before the erase: the fields may be read from the entry it removes.
     RegisteredFileType entry{name, creator, type, extensions, uti, ++last};
     std::erase_if(Registry(), [&name](const RegisteredFileType& t) { return t.name == name; });
     Registry().push_back(std::move(entry));
