@@ -138,10 +138,11 @@ int FatalCount(const char* name) {
     return value.isEmpty() ? 0 : ok ? count : 1;
 }
 
-// Whether Qt ends the process on this message once the handler returns. As in
+// Counts this message down from Qt's fatal count, as Qt does, and says whether
+// it was the one that makes Qt end the process once the handler returns. As in
 // Qt 6.4, a critical counts down only QT_FATAL_CRITICALS' count, a warning only
 // QT_FATAL_WARNINGS'.
-bool EndsProcess(QtMsgType type, StartupMessages& messages) {
+bool CountDownFatal(QtMsgType type, StartupMessages& messages) {
     int* left = type == QtCriticalMsg  ? &messages.fatalCriticals
                 : type == QtWarningMsg ? &messages.fatalWarnings
                                        : nullptr;
@@ -162,12 +163,13 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     if (type != QtFatalMsg) {
         messages.held.push_back({type, OrEmpty(context.file), OrEmpty(context.function),
                                  OrEmpty(context.category), context.line, text});
-        if (!EndsProcess(type, messages)) {
+        if (!CountDownFatal(type, messages)) {
             return;
         }
     }
     PrintStartupFailure(messages.programName, StartupFailure(messages.held, text));
-    // After a warning or critical made fatal from outside, Qt's abort is what
+    // A fatal message of the program's own ends here with status 1; a warning
+    // or critical made fatal from outside returns, and Qt's abort follows, as
     // was asked for.
     if (type == QtFatalMsg) {
         std::_Exit(1);
