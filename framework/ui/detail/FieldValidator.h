@@ -12,11 +12,13 @@ namespace fw::detail {
 // dropped, so that what a field holds is what it shows, and the number read
 // from it is the number seen. The length limit applies to what is left.
 //
-// Qt runs every change of the field's text through here. Qt forgets a field's
-// undo history whenever a validator alters the text, so the field's own length
-// limit is left wide open and this one applies, and an edit the limit refuses
-// whole (a key typed into a full field) is refused outright: Qt then takes it
-// back itself and the history stays, as it does under its own limit.
+// Qt runs every change of the field's text through here, and forgets the
+// field's undo history whenever a validator alters the text: a paste that loses
+// characters here cannot be undone. Qt would apply the field's own length limit
+// first, to the text not yet cleaned, so that limit is left wide open and this
+// one applies. To keep the history for the rest, an edit of which nothing fits
+// (a key typed into a full field) is refused outright: Qt then takes it back
+// itself, as under its own limit.
 class FieldValidator final : public QValidator {
   public:
     using QValidator::QValidator;
@@ -25,9 +27,9 @@ class FieldValidator final : public QValidator {
     int Limit() const { return limit_; }
     void Limit(int limit) { limit_ = limit; }
 
-    // text as the field would hold it when set whole. The program's texts pass
-    // through here before they reach the field: Qt undoes no change it did not
-    // make itself, so a refusal must never meet one.
+    // text as the field would hold it when set whole. A text the program sets
+    // must arrive fitted: Qt takes back a refused edit only when the user made
+    // it, and would leave the program's as it came.
     QString Fitted(QString text) const;
 
     State validate(QString& text, int& cursor) const override;
