@@ -13,6 +13,59 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The first character of text (not empty), UTF-8 decoded: its code and its
+// length in bytes; code -1 (length 1) when the text does not start with a
+// well-formed UTF-8 character.
+struct Decoded {
+    int64_t code;
+    std::size_t length;
+};
+
+Decoded DecodeFirst(std::string_view text) {
+    constexpr Decoded kMalformed{-1, 1};
+    const auto lead = static_cast<unsigned char>(text[0]);
+    std::size_t length = 0;
+    uint32_t code = 0;
+    if (lead < 0x80) {
+        return {lead, 1};
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return kMalformed;
+    }
+    if (text.size() < length) {
+        return kMalformed;
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) != 0x80) {
+            return kMalformed;
+        }
+        code = (code << 6) | (c & 0x3F);
+    }
+    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
+    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
+    if (overlong || surrogate || code > 0x10FFFF) {
+        return kMalformed;
+    }
+    return {code, length};
+}
+
+// Unicode's White_Space characters: the blanks, tabs and line ends of every
+// script, the no-break spaces among them.
+bool IsWhiteSpace(int64_t code) {
+    return (code >= 0x09 && code <= 0x0D) || code == 0x20 || code == 0x85 || code == 0xA0 ||
+           code == 0x1680 || (code >= 0x2000 && code <= 0x200A) || code == 0x2028 ||
+           code == 0x2029 || code == 0x202F || code == 0x205F || code == 0x3000;
+}
+
 // Whether a decimal number that std::from_chars found out of range is too large
 // (rather than too small) for a double. number is digits with at most one point,
 // then an optional exponent; it is not all zeros. Overflow needs a decimal
@@ -59,12 +112,17 @@ bool Overflows(std::string_view number) {
 
 }  // namespace
 
-// Leading blanks and tabs are skipped, as users type " 12" and mean 12; anything
+// Leading blanks of every kind are skipped, as users type " 12" and mean 12, and
+// text copied from a web table often starts with a no-break space; anything
 // else before the number makes the text a non-number (0).
 double Val(std::string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
+    while (i < text.size()) {
+        const Decoded c = DecodeFirst(text.substr(i));
+        if (!IsWhiteSpace(c.code)) {
+            break;
+        }
+        i += c.length;
     }
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
@@ -168,39 +226,8 @@ int64_t Asc(std::string_view text) {
     if (text.empty()) {
         return -1;
     }
-    const auto lead = static_cast<unsigned char>(text[0]);
-    std::size_t length = 0;
-    uint32_t code = 0;
-    if (lead < 0x80) {
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
-        return lead;  // not a UTF-8 lead byte: the byte itself
-    }
-    if (text.size() < length) {
-        return lead;
-    }
-    for (std::size_t i = 1; i < length; ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c & 0xC0) != 0x80) {
-            return lead;
-        }
-        code = (code << 6) | (c & 0x3F);
-    }
-    const bool overlong = (length == 3 && code < 0x800) || (length == 4 && code < 0x10000);
-    const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
-    if (overlong || surrogate || code > 0x10FFFF) {
-        return lead;
-    }
-    return code;
+    const Decoded first = DecodeFirst(text);
+    return first.code >= 0 ? first.code : static_cast<unsigned char>(text[0]);  // else the byte
 }
 
 }  // namespace fw

@@ -6,9 +6,11 @@
 
 namespace fw {
 
-// The number at the start of text: optional sign, digits with at most one
-// decimal point, optional exponent. 0 when the text does not start with a
-// number ("", "-", ".", "/", "abc", "inf", "nan"). Too large for a double: +-infinity.
+// The number at the start of text (UTF-8), after any leading white space
+// (Unicode's White_Space: blanks, tabs, line ends, no-break spaces): optional
+// sign, digits with at most one decimal point, optional exponent. 0 when the
+// text does not start with a number ("", "-", ".", "/", "abc", "inf", "nan").
+// Too large for a double: +-infinity.
 double Val(std::string_view text);
 
 // value written by mask. The mask ".0000" writes four decimals after the point

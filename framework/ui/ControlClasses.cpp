@@ -24,6 +24,7 @@
 #include "framework/ui/Control.h"
 #include "framework/ui/Picture.h"
 #include "framework/ui/detail/ControlImpl.h"
+#include "framework/ui/detail/FieldValidator.h"
 #include "framework/ui/detail/Keys.h"
 #include "framework/ui/detail/PictureImpl.h"
 
@@ -174,7 +175,14 @@ class GroupBoxWidget final : public QGroupBox, public ControlWidget {
 class FieldWidget final : public QLineEdit, public ControlWidget {
   public:
     FieldWidget(QWidget* parent, std::weak_ptr<Object> control)
-        : QLineEdit(parent), control_(std::move(control)) {}
+        : QLineEdit(parent),
+          control_(std::move(control)),
+          input_(new detail::FieldValidator(this)) {
+        setValidator(input_);
+    }
+
+    // The program's text, as the field holds it.
+    void SetText(const QString& text) { setText(input_->Fitted(text)); }
 
     void Apply(const I& d) override {
         setFrame(d.hasBorder);
@@ -183,8 +191,9 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
         const int limit = d.maximumCharactersAllowed > 0 && d.maximumCharactersAllowed < 32767
                               ? static_cast<int>(d.maximumCharactersAllowed)
                               : 32767;
-        if (maxLength() != limit) {  // setting it again would reset the undo history
-            setMaxLength(limit);
+        if (input_->Limit() != limit) {  // setting it again would reset the undo history
+            input_->Limit(limit);
+            SetText(text());
         }
         SetColors(this, {{QPalette::Text, d.textColor}, {QPalette::Base, d.backgroundColor}});
         setAttribute(Qt::WA_MacShowFocusRect, d.allowFocusRing);
@@ -220,6 +229,7 @@ class FieldWidget final : public QLineEdit, public ControlWidget {
 
   private:
     std::weak_ptr<Object> control_;
+    detail::FieldValidator* input_;
     bool focusRing_ = true;
 };
 
@@ -443,9 +453,9 @@ std::string TextField::Text() const {
 void TextField::Text(std::string_view value) {
     Impl& d = _Impl();
     d.text = std::string(value);
-    if (auto* edit = qobject_cast<QLineEdit*>(d.widget.data())) {
+    if (auto* edit = dynamic_cast<FieldWidget*>(d.widget.data())) {
         d.settingText = true;
-        edit->setText(ToQString(value));
+        edit->SetText(ToQString(value));
         d.settingText = false;
         d.text = FromQString(edit->text());  // as the field holds it, within its limit
     }
@@ -468,7 +478,7 @@ QWidget* TextField::_CreateWidget(QWidget* parent) {
     auto* edit = new FieldWidget(parent, weak);
     Impl& d = _Impl();
     d.settingText = true;
-    edit->setText(ToQString(d.text));
+    edit->SetText(ToQString(d.text));
     d.settingText = false;
     // Typing, pasting, undo: every change the user makes raises TextChange.
     QObject::connect(edit, &QLineEdit::textChanged, edit, [weak](const QString& text) {

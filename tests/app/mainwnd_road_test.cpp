@@ -5,14 +5,18 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QTest>
 #include <QTextEdit>
 #include <QWidget>
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/Text.h"
@@ -226,6 +230,104 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
                 Text("zEdit") + "|" + Text("pEdit") + "|" + Text("df1Edit") + "|" + Text("df2Edit"),
                 std::string("||") + c.df1 + "|" + c.df2);
             EXPECT_EQ(w->btn, 0);
+        }
+    }
+}
+
+// Text from web pages and other programs, pasted or dropped into a field: the
+// field holds what it shows, and the result is the one for the number shown.
+TEST_F(Calculator, APastedNumberComputesAsTheFieldShowsIt) {
+    using namespace std::string_view_literals;
+    enum How { kCtrlV, kCtrlVAtStart, kMenu, kDrop, kNone };  // kCtrlVAtStart: after a click there
+    struct Case {
+        const char *test, *df1, *value;  // typed first
+        const char* field;
+        std::u16string_view pasted;
+        How how;
+        const char* typed;  // afterwards, key by key; "\x1A" is Ctrl+Z
+        std::u16string_view shows;
+        std::string outcome;  // a message, or the result
+    };
+    const Case cases[] = {
+        // what people paste from web tables and other programs
+        {"ZBtn", "", "", "zEdit", u"\u00A01.96", kCtrlV, "", u"\u00A01.96", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\u200E1.96", kCtrlV, "", u"1.96", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\n1.96", kCtrlV, "", u"1.96", ".0500"},
+        {"TBtn", "", "2", "df1Edit", u"1\u200B0", kCtrlV, "", u"10", ".0734"},
+        {"ZBtn", "", "", "zEdit", u"\u202E69.1", kCtrlV, "", u"69.1", kZRange},
+        {"ZBtn", "", "", "zEdit", u"1.96abc", kCtrlV, "", u"1.96abc", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\uFEFF\u2066-1.96\u2069\r\n", kCtrlV, "", u"-1.96", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\u3000\t1.96", kCtrlV, "", u"\u30001.96", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\u200D\0\u00AD\U000E0001"sv, kCtrlV, "", u"", kEnterZ},
+        {"ZBtn", "", "", "zEdit", u"\u200E1.96", kDrop, "", u"1.96", ".0500"},
+        {"ZBtn", "", "", "zEdit", u"\u200F\u20071.96", kMenu, "", u"\u20071.96", ".0500"},
+        // the length limits count what is left, and typing goes on behind the paste
+        {"TBtn", "", "2", "df1Edit", u"\u200E1000\u200E", kCtrlV, "", u"1000",
+         Shows(ProbModule::tprob(2, 1000))},
+        {"ZBtn", "", "", "zEdit", u"\u200E-1.9599\u200E64", kCtrlV, "", u"-1.9599",
+         Shows(ProbModule::zprob(-1.9599))},
+        {"TBtn", "", "2", "df1Edit", u"1\u200B", kCtrlV, "0", u"10", ".0734"},
+        {"TBtn", "9", "2", "df1Edit", u"\u200E1\u200B", kCtrlVAtStart, "2", u"129",
+         Shows(ProbModule::tprob(2, 129))},
+        {"TBtn", "1234", "2", "df1Edit", u"", kNone, "5", u"1234",
+         Shows(ProbModule::tprob(2, 1234))},
+        {"TBtn", "1234", "2", "df1Edit", u"", kNone, "5\x1A", u"", kDfRange},
+        {"TBtn", "12", "2", "df1Edit", u"345", kCtrlV, "", u"1234",
+         Shows(ProbModule::tprob(2, 1234))},
+    };
+
+    for (const Case& c : cases) {
+        const QString pasted = QStringView(c.pasted).toString();  // a byte-order mark too
+        SCOPED_TRACE(std::string(c.test) + " " + c.field + " " + std::to_string(c.how) + " \"" +
+                     pasted.toUtf8().toPercentEncoding().toStdString() + "\" then \"" + c.typed +
+                     "\"");
+        Press("ClearBtn");
+        Fill(c.test, c.df1, "", c.value);
+        QLineEdit* field = Field(c.field);
+        field->setFocus();
+        QApplication::clipboard()->setText(pasted);
+        if (c.how == kCtrlVAtStart) {
+            QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(1, field->height() / 2));
+        }
+        if (c.how == kCtrlV || c.how == kCtrlVAtStart) {
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        } else if (c.how == kMenu) {
+            const QPoint at = field->rect().center();
+            QContextMenuEvent click(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+            QApplication::sendEvent(field, &click);
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            const QList<QAction*> items = menu->actions();
+            const auto paste = std::find_if(items.begin(), items.end(), [](QAction* item) {
+                return item->text().startsWith("&Paste");
+            });
+            ASSERT_NE(paste, items.end());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(*paste).center());
+        } else if (c.how == kDrop) {
+            QMimeData data;
+            data.setText(pasted);
+            const QPointF at = field->rect().center();
+            QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &enter);
+            QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(field, &drop);
+        }
+        for (const char* key = c.typed; *key != '\0'; ++key) {
+            if (*key == '\x1A') {
+                QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+            } else {
+                QTest::keyClick(field, *key);
+            }
+        }
+        EXPECT_EQ(field->text().toStdU16String(), c.shows);
+
+        const Messages messages = Calculate();
+
+        if (c.outcome.front() != '.') {
+            EXPECT_EQ(messages, Messages{c.outcome});
+        } else {
+            EXPECT_EQ(messages, Messages{});
+            EXPECT_EQ(Text("pEdit"), c.outcome);
         }
     }
 }

@@ -36,14 +36,18 @@ struct Exact {
 
 TEST(Val, ReadsTheLeadingNumberOrZeroAndOverflowsToInfinity) {
     using R = std::pair<const char*, double>;
-    for (const auto& [text, value] : {R{"", 0},         R{"-", 0},           R{".", 0},
-                                      R{"-.", 0},       R{"/", 0},           R{"abc", 0},
-                                      R{"inf", 0},      R{"nan", 0},         R{"1.5", 1.5},
-                                      R{"-9", -9},      R{".5", 0.5},        R{"1/2", 1},
-                                      R{"12abc", 12},   R{" 12", 12},        R{"1e", 1},
-                                      R{"-.25", -0.25}, R{"2.5E-3", 0.0025}, R{"1e30", 1e30},
-                                      R{"1e999", kInf}, R{"-1e999", -kInf},  R{"1e-999", 0}}) {
-        EXPECT_EQ(fw::Val(Exact(text)), value) << '"' << text << '"';
+    for (const auto& [text, value] :
+         {R{"", 0}, R{"-", 0}, R{".", 0}, R{"-.", 0}, R{"/", 0}, R{"abc", 0}, R{"inf", 0},
+          R{"nan", 0}, R{"1.5", 1.5}, R{"-9", -9}, R{".5", 0.5}, R{"1/2", 1}, R{"12abc", 12},
+          R{" 12", 12}, R{"1e", 1}, R{"-.25", -0.25}, R{"2.5E-3", 0.0025}, R{"1e30", 1e30},
+          R{"1e999", kInf}, R{"-1e999", -kInf}, R{"1e-999", 0},
+          // every kind of leading white space, and nothing else
+          R{"\n\r\v\f 12", 12}, R{"\u00A01.96", 1.96}, R{"\u008512", 12}, R{"\u168012", 12},
+          R{"\u2000\u200A12", 12}, R{"\u2028\u202912", 12}, R{"\u202F-1.5", -1.5},
+          R{"\u205F12", 12}, R{"\t\u00A0 \u3000.5", 0.5}, R{"\u200B12", 0}, R{"\u200E12", 0},
+          R{"\u180E12", 0}, R{"\uFEFF12", 0}, R{"-\u00A012", 0}, R{"1\u00A02", 1}, R{"\xA0+1", 0},
+          R{"\x85+1", 0}, R{"\xC0\xA0+1", 0}, R{"\xE0\x80\xA0+1", 0}, R{"\xE3\x80", 0}}) {
+        EXPECT_EQ(fw::Val(Exact(text)), value) << PrintToString(std::string(text));
     }
     EXPECT_EQ(fw::Val("1e99999999999999999999999"), kInf);
 }
