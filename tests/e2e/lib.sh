@@ -97,6 +97,8 @@ calc_window() {
 
 # (xwininfo without an id would wait for a click on a window)
 is_visible() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# Succeeds when the window manager has put window $1 in state $2 (Normal, Iconic).
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | grep -qx "[[:space:]]*window state: $2"; }
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 gone() { until_ok 5 eval "! is_visible '$1'"; }
 # The program's active window when it is not the calculator (a message box).
