@@ -1,5 +1,8 @@
+#include "framework/ui/Application.h"
 #include "startup/Startup.h"
 
 int main(int argc, char** argv) {
-    return QuenvaleMain(argc, argv);
+    const int status = QuenvaleMain(argc, argv);
+    fw::RuntimeShutDown();
+    return status;
 }

@@ -3,7 +3,9 @@
 #include <cxxabi.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
@@ -176,6 +178,30 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
+// Qt offers the clipboard to a clipboard manager as the GUI goes, and only then
+// asks the copy for its forms. A text control's copy works some of them out on
+// demand, with the fonts of a GUI that is going away; a plain copy of its text
+// and HTML, made while the GUI is still there, is offered instead.
+void KeepCopiedText() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        const bool owned =
+            mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection();
+        const QMimeData* copied = owned ? clipboard->mimeData(mode) : nullptr;
+        if (copied == nullptr) {
+            continue;
+        }
+        auto* plain = new QMimeData;
+        if (copied->hasText()) {
+            plain->setText(copied->text());
+        }
+        if (copied->hasHtml()) {
+            plain->setHtml(copied->html());
+        }
+        clipboard->setMimeData(plain, mode);
+    }
+}
+
 bool OnGuiThread() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
            QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -231,7 +257,8 @@ void RuntimeInit(int argc, char** argv) {
     messages.fatalCriticals = FatalCount("QT_FATAL_CRITICALS");
     messages.fatalWarnings = FatalCount("QT_FATAL_WARNINGS");
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
-    // Never destroyed: windows held by globals may outlive main and still need it.
+    // Destroyed by RuntimeShutDown, if at all: a process that never calls it
+    // (a test) keeps it to the end.
     new QApplication(keptArgc, keptArgv);
     qInstallMessageHandler(previous);
     std::vector<HeldMessage> held;
@@ -399,6 +426,14 @@ void RuntimePerformFinalizers() {
 
 int32_t RuntimeExit() {
     return State().exitCode;
+}
+
+void RuntimeShutDown() {
+    if (!OnGuiThread()) {
+        return;
+    }
+    KeepCopiedText();
+    delete QCoreApplication::instance();
 }
 
 void Quit(int64_t code) {

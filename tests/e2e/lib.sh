@@ -18,7 +18,7 @@ fi
 # A sanitizer build run by hand leaves the system libraries' leaks out too.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$HERE/../lsan.supp:print_suppressions=0}
 mkdir -p "$SHOTS"
-FAILURES=0 PASSES=0 APP_PID="" XVFB_PID="" WM_PID="" CALC="" MENU_H=0
+FAILURES=0 PASSES=0 APP_PID="" XVFB_PID="" WM_PID="" KEEPER_PID="" CALC="" MENU_H=0
 
 pass() { PASSES=$((PASSES + 1)) && echo "ok   $*"; }
 fail() { FAILURES=$((FAILURES + 1)) && echo "FAIL $*"; }
@@ -40,9 +40,10 @@ until_ok() {
     done
 }
 
-# At the end the program and the window manager go before their X server.
+# At the end the program, the clipboard manager and the window manager go before
+# their X server.
 # shellcheck disable=SC2154  # pid is the loop's
-trap 'for pid in $APP_PID $WM_PID $XVFB_PID; do kill $pid && wait $pid; done 2>/dev/null' EXIT
+trap 'for pid in $APP_PID $KEEPER_PID $WM_PID $XVFB_PID; do kill $pid && wait $pid; done 2>/dev/null' EXIT
 
 # Prints the first display number from $1 to $2 that no X server holds.
 free_display() {
@@ -168,6 +169,23 @@ click_close_button() {
     eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
     read -r _ right top _ <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')"
     xdotool mousemove --window "$1" $((WIDTH + ${right:-1} - 11)) $((-${top:-20} / 2)) click 1
+}
+
+# Starts a clipboard manager (after e2e_start): when the program quits, it takes
+# the text of selection $1 (CLIPBOARD, PRIMARY) into $SHOTS/$SCENARIO-kept.txt.
+KEEPER=${CLIPBOARD_KEEPER:-$BUILD/tests/e2e/clipboard_keeper}
+keeper_start() {
+    "$KEEPER" "$1" >"$SHOTS/$SCENARIO-kept.txt" 2>"$SHOTS/$SCENARIO-keeper.log" &
+    KEEPER_PID=$!
+    until_ok 5 grep -qx ready "$SHOTS/$SCENARIO-keeper.log"
+}
+# Prints what the clipboard manager took; it has up to 5 s to take it and end.
+kept() {
+    until_ok 5 eval '! kill -0 "$KEEPER_PID" 2>/dev/null'
+    kill "$KEEPER_PID" 2>/dev/null
+    wait "$KEEPER_PID" 2>/dev/null
+    KEEPER_PID=""
+    cat "$SHOTS/$SCENARIO-kept.txt"
 }
 
 # Waits up to 10 s for the program to end; STATUS is its exit status (137: killed).
