@@ -178,10 +178,11 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
-// Qt offers the clipboard to a clipboard manager as the GUI goes, and only then
-// asks the copy for its forms. A text control's copy works some of them out on
-// demand, with the fonts of a GUI that is going away; a plain copy of its text
-// and HTML, made while the GUI is still there, is offered instead.
+// Qt offers what the program copied to a clipboard manager while the GUI goes
+// away, and only then asks the copy for its formats. A text control's copy works
+// some out on first asking (its Markdown needs the fonts of the GUI that is
+// going, and Qt aborts), so the clipboard and the selection get a plain copy of
+// their text and HTML while the GUI is still whole.
 void KeepCopiedText() {
     QClipboard* clipboard = QGuiApplication::clipboard();
     for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {

@@ -1,6 +1,7 @@
 # The end-to-end scenarios' helpers: Xvfb with a window manager, the real program,
-# xdotool as the person. Environment: BUILD, SHOTS (screenshots and logs), and
-# E2E_VALGRIND=1 for memcheck, where an error or a definite leak fails the scenario.
+# xdotool as the person. Environment: BUILD, SHOTS (screenshots and logs),
+# CLIPBOARD_KEEPER (the clipboard manager stand-in), and E2E_VALGRIND=1 for
+# memcheck, where an error or a definite leak fails the scenario.
 # shellcheck shell=bash disable=SC2034  # STATUS, APP_START are for the scenarios
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
