@@ -3,7 +3,9 @@
 #include <cxxabi.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QPointer>
 #include <QThread>
 #include <QWidget>
@@ -176,6 +178,31 @@ void HoldStartupMessage(QtMsgType type, const QMessageLogContext& context, const
     }
 }
 
+// Qt offers what the program copied to a clipboard manager while the GUI goes
+// away, and only then asks the copy for its formats. A text control's copy works
+// some out on first asking (its Markdown needs the fonts of the GUI that is
+// going, and Qt aborts), so the clipboard and the selection get a plain copy of
+// their text and HTML while the GUI is still whole.
+void KeepCopiedText() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const QClipboard::Mode mode : {QClipboard::Clipboard, QClipboard::Selection}) {
+        const bool owned =
+            mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection();
+        const QMimeData* copied = owned ? clipboard->mimeData(mode) : nullptr;
+        if (copied == nullptr) {
+            continue;
+        }
+        auto* plain = new QMimeData;
+        if (copied->hasText()) {
+            plain->setText(copied->text());
+        }
+        if (copied->hasHtml()) {
+            plain->setHtml(copied->html());
+        }
+        clipboard->setMimeData(plain, mode);
+    }
+}
+
 bool OnGuiThread() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
            QThread::currentThread() == QCoreApplication::instance()->thread();
@@ -231,7 +258,8 @@ void RuntimeInit(int argc, char** argv) {
     messages.fatalCriticals = FatalCount("QT_FATAL_CRITICALS");
     messages.fatalWarnings = FatalCount("QT_FATAL_WARNINGS");
     const QtMessageHandler previous = qInstallMessageHandler(HoldStartupMessage);
-    // Never destroyed: windows held by globals may outlive main and still need it.
+    // Destroyed by RuntimeShutDown, if at all: a process that never calls it
+    // (a test) keeps it to the end.
     new QApplication(keptArgc, keptArgv);
     qInstallMessageHandler(previous);
     std::vector<HeldMessage> held;
@@ -399,6 +427,14 @@ void RuntimePerformFinalizers() {
 
 int32_t RuntimeExit() {
     return State().exitCode;
+}
+
+void RuntimeShutDown() {
+    if (!OnGuiThread()) {
+        return;
+    }
+    KeepCopiedText();
+    delete QCoreApplication::instance();
 }
 
 void Quit(int64_t code) {

@@ -67,6 +67,9 @@ void _UnhandledException(std::exception_ptr error);
 void RuntimePerformFinalizers();
 // The exit code given to Quit (0 when the loop ended otherwise).
 int32_t RuntimeExit();
+// Ends the GUI that RuntimeInit started, last thing before the process ends: a
+// clipboard manager, where one runs, is offered the text the program copied.
+void RuntimeShutDown();
 
 // Ends the event loop; code becomes the process's exit status.
 void Quit(int64_t code = 0);

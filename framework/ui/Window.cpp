@@ -356,6 +356,11 @@ void Window::Show() {
         d.top->layout()->activate();
         Place(d);
     }
+    // A minimised window comes back first: show, raise and activate all leave
+    // it minimised.
+    if (d.top->isMinimized()) {
+        d.top->setWindowState(d.top->windowState() & ~Qt::WindowMinimized);
+    }
     // A window already on screen comes to the front; a new one arrives there.
     if (d.top->isVisible()) {
         d.top->raise();

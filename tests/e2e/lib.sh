@@ -1,6 +1,7 @@
 # The end-to-end scenarios' helpers: Xvfb with a window manager, the real program,
-# xdotool as the person. Environment: BUILD, SHOTS (screenshots and logs), and
-# E2E_VALGRIND=1 for memcheck, where an error or a definite leak fails the scenario.
+# xdotool as the person. Environment: BUILD, SHOTS (screenshots and logs),
+# CLIPBOARD_KEEPER (the clipboard manager stand-in), and E2E_VALGRIND=1 for
+# memcheck, where an error or a definite leak fails the scenario.
 # shellcheck shell=bash disable=SC2034  # STATUS, APP_START are for the scenarios
 set -u
 HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,7 +19,7 @@ fi
 # A sanitizer build run by hand leaves the system libraries' leaks out too.
 export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$HERE/../lsan.supp:print_suppressions=0}
 mkdir -p "$SHOTS"
-FAILURES=0 PASSES=0 APP_PID="" XVFB_PID="" WM_PID="" CALC="" MENU_H=0
+FAILURES=0 PASSES=0 APP_PID="" XVFB_PID="" WM_PID="" KEEPER_PID="" CALC="" MENU_H=0
 
 pass() { PASSES=$((PASSES + 1)) && echo "ok   $*"; }
 fail() { FAILURES=$((FAILURES + 1)) && echo "FAIL $*"; }
@@ -40,9 +41,10 @@ until_ok() {
     done
 }
 
-# At the end the program and the window manager go before their X server.
+# At the end the program, the clipboard manager and the window manager go before
+# their X server.
 # shellcheck disable=SC2154  # pid is the loop's
-trap 'for pid in $APP_PID $WM_PID $XVFB_PID; do kill $pid && wait $pid; done 2>/dev/null' EXIT
+trap 'for pid in $APP_PID $KEEPER_PID $WM_PID $XVFB_PID; do kill $pid && wait $pid; done 2>/dev/null' EXIT
 
 # Prints the first display number from $1 to $2 that no X server holds.
 free_display() {
@@ -97,6 +99,8 @@ calc_window() {
 
 # (xwininfo without an id would wait for a click on a window)
 is_visible() { [ -n "$1" ] && xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+# Succeeds when the window manager has put window $1 in state $2 (Normal, Iconic).
+wm_state() { xprop -id "$1" WM_STATE 2>/dev/null | grep -qx "[[:space:]]*window state: $2"; }
 is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
 gone() { until_ok 5 eval "! is_visible '$1'"; }
 # The program's active window when it is not the calculator (a message box).
@@ -166,6 +170,23 @@ click_close_button() {
     eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
     read -r _ right top _ <<<"$(xprop -id "$1" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')"
     xdotool mousemove --window "$1" $((WIDTH + ${right:-1} - 11)) $((-${top:-20} / 2)) click 1
+}
+
+# Starts a clipboard manager (after e2e_start): when the program quits, it takes
+# the text of selection $1 (CLIPBOARD, PRIMARY) into $SHOTS/$SCENARIO-kept.txt.
+KEEPER=${CLIPBOARD_KEEPER:-$BUILD/tests/e2e/clipboard_keeper}
+keeper_start() {
+    "$KEEPER" "$1" >"$SHOTS/$SCENARIO-kept.txt" 2>"$SHOTS/$SCENARIO-keeper.log" &
+    KEEPER_PID=$!
+    until_ok 5 grep -qx ready "$SHOTS/$SCENARIO-keeper.log"
+}
+# Prints what the clipboard manager took; it has up to 5 s to take it and end.
+kept() {
+    until_ok 5 eval '! kill -0 "$KEEPER_PID" 2>/dev/null'
+    kill "$KEEPER_PID" 2>/dev/null
+    wait "$KEEPER_PID" 2>/dev/null
+    KEEPER_PID=""
+    cat "$SHOTS/$SCENARIO-kept.txt"
 }
 
 # Waits up to 10 s for the program to end; STATUS is its exit status (137: killed).

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A person opens the other windows from the calculator: "About Quenvale"
 # brings back the splash window, the small picture opens the "Information"
-# window, and each goes away again.
+# window (and brings it back once minimised), and each goes away again.
 SCENARIO=windows
 source "$(dirname "$0")/lib.sh"
 e2e_start
@@ -21,6 +21,13 @@ info=$(until_ok 5 window Information)
 check "the small picture opens the Information window" until_ok 5 is_active "$info"
 xdotool key ctrl+a
 expect_eq "its text begins with the program's name" Quenvale "$(copied | head -n 1)"
+xdotool windowminimize "$info"
+check "the window manager minimises it" until_ok 5 wm_state "$info" Iconic
+click_control picture
+check "the small picture brings the minimised window back" until_ok 5 wm_state "$info" Normal
+check "it is on screen again" until_ok 5 is_visible "$info"
+check "it has the focus again" until_ok 5 is_active "$info"
+expect_eq "it is the same window" "$info" "$(window Information)"
 click_close_button "$info"
 check "its close button closes it" gone "$info"
 check "the calculator stays open" is_visible "$CALC"

@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <stdexcept>
 #include <tuple>
 
@@ -399,6 +400,27 @@ TEST_F(Ui, AWindowOfType2DrawsAThinEdgeAroundItsContent) {
             EXPECT_EQ(shot.pixelColor(edge) != inside, type == 2) << edge.x() << "," << edge.y();
         }
         EXPECT_EQ(shot.pixelColor(1, 1), inside);
+    }
+}
+
+// A window the window system minimised, also one hidden since, comes back on
+// screen with Show: unminimised and active, as the platform sees it too.
+TEST_F(Ui, ShowBringsBackAMinimisedWindow) {
+    for (const bool hidden : {false, true}) {
+        SCOPED_TRACE(hidden ? "hidden" : "left on screen");
+        QWidget* top = testsupport::WindowWidget(*window);
+        top->windowHandle()->showMinimized();
+        if (hidden) {
+            window->Hide();
+        }
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(top->isMinimized());
+        window->Show();
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(top->isMinimized());
+        EXPECT_FALSE(top->windowHandle()->windowStates() & Qt::WindowMinimized);
+        EXPECT_TRUE(top->isVisible() && window->Visible());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(top));
     }
 }
 
