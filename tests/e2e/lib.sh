@@ -58,10 +58,15 @@ free_display() {
 # Starts Xvfb and openbox (once per scenario), then the program at APP_START (epoch s).
 e2e_start() {
     if [ -z "$XVFB_PID" ]; then
-        DISPLAY=:$(free_display $((100 + RANDOM % 300)) 499) && export DISPLAY
-        Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        # Xvfb takes the first free display itself and names it once it answers,
+        # so scenarios run side by side (other builds' too) never share one.
+        local named
+        named=$(mktemp)
+        Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$named" >/dev/null 2>&1 &
         XVFB_PID=$!
-        until_ok 10 xdpyinfo >/dev/null 2>&1
+        until_ok 10 test -s "$named"
+        DISPLAY=:$(head -n 1 "$named") && export DISPLAY
+        rm -f "$named"
         openbox >"$SHOTS/$SCENARIO-wm.log" 2>&1 &
         WM_PID=$!
         until_ok 5 eval 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' 2>/dev/null
