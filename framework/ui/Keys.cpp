@@ -3,7 +3,10 @@
 namespace fw::keys {
 
 std::optional<std::string> KeyDownText(const QKeyEvent& event) {
-    if (event.modifiers().testFlag(Qt::ControlModifier)) {
+    // The clipboard's keys are commands too where they come without Ctrl:
+    // Shift+Insert pastes, Shift+Delete cuts.
+    if (event.modifiers().testFlag(Qt::ControlModifier) || event.matches(QKeySequence::Paste) ||
+        event.matches(QKeySequence::Cut) || event.matches(QKeySequence::Copy)) {
         return std::nullopt;
     }
     switch (event.key()) {

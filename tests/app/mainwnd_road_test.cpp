@@ -238,7 +238,8 @@ TEST_F(Calculator, CalculateShowsTheFirstFailedChecksMessageOrTheResultClearForg
 // field holds what it shows, and the result is the one for the number shown.
 TEST_F(Calculator, APastedNumberComputesAsTheFieldShowsIt) {
     using namespace std::string_view_literals;
-    enum How { kCtrlV, kCtrlVAtStart, kMenu, kDrop, kNone };  // kCtrlVAtStart: after a click there
+    // kCtrlVAtStart: after a click at the field's start
+    enum How { kCtrlV, kCtrlVAtStart, kShiftInsert, kMenu, kDrop, kNone };
     struct Case {
         const char *test, *df1, *value;  // typed first
         const char* field;
@@ -260,6 +261,7 @@ TEST_F(Calculator, APastedNumberComputesAsTheFieldShowsIt) {
         {"ZBtn", "", "", "zEdit", u"\u3000\t1.96", kCtrlV, "", u"\u30001.96", ".0500"},
         {"ZBtn", "", "", "zEdit", u"\u200D\0\u00AD\U000E0001"sv, kCtrlV, "", u"", kEnterZ},
         {"ZBtn", "", "", "zEdit", u"\u200E1.96", kDrop, "", u"1.96", ".0500"},
+        {"TBtn", "", "2", "df1Edit", u"1\u200B0", kShiftInsert, "", u"10", ".0734"},
         {"ZBtn", "", "", "zEdit", u"\u200F\u20071.96", kMenu, "", u"\u20071.96", ".0500"},
         // the length limits count what is left, and typing goes on behind the paste
         {"TBtn", "", "2", "df1Edit", u"\u200E1000\u200E", kCtrlV, "", u"1000",
@@ -291,6 +293,8 @@ TEST_F(Calculator, APastedNumberComputesAsTheFieldShowsIt) {
         }
         if (c.how == kCtrlV || c.how == kCtrlVAtStart) {
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        } else if (c.how == kShiftInsert) {
+            QTest::keyClick(field, Qt::Key_Insert, Qt::ShiftModifier);
         } else if (c.how == kMenu) {
             const QPoint at = field->rect().center();
             QContextMenuEvent click(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
