@@ -69,13 +69,14 @@ QString Words() {
 // What the clipboard holds, and how many characters the area holds once the
 // whole paste is in.
 struct Clip {
-    QString text, html;
+    QString text, html, markdown;
     qsizetype shown;
 };
 
 Clip WordsClip(bool html) {
     const QString text = Words();
-    return {text, html ? "<html><body><p>" + text + "</p></body></html>" : QString(), kBytes};
+    return {text, html ? "<html><body><p>" + text + "</p></body></html>" : QString(), QString(),
+            kBytes};
 }
 
 // HTML alone: `opening` once, then `unit` and `words` words as often as fit
@@ -83,7 +84,15 @@ Clip WordsClip(bool html) {
 Clip StructureClip(const QString& opening, const QString& unit, int words = 1) {
     const QString text = QStringLiteral("probability ").repeated(words);
     const qsizetype times = (kBytes - opening.size()) / (unit.size() + text.size());
-    return {QString(), opening + (unit + text).repeated(times), times * (text.size() - 1)};
+    return {QString(), opening + (unit + text).repeated(times), QString(),
+            times * (text.size() - 1)};
+}
+
+// Markdown alone: one paragraph of lines of words, 1 MB.
+Clip MarkdownLinesClip() {
+    const QString line = QStringLiteral("probability ").repeated(7) + u'\n';
+    const qsizetype times = kBytes / line.size();
+    return {QString(), QString(), line.repeated(times), times * (line.size() - 1)};
 }
 
 void Paste(benchmark::State& state, const Clip& clip, bool yardstick) {
@@ -104,6 +113,9 @@ void Paste(benchmark::State& state, const Clip& clip, bool yardstick) {
     }
     if (!clip.html.isEmpty()) {
         data->setHtml(clip.html);
+    }
+    if (!clip.markdown.isEmpty()) {
+        data->setData(QStringLiteral("text/markdown"), clip.markdown.toUtf8());
     }
     QGuiApplication::clipboard()->setMimeData(data);
     // The count includes the closing paragraph's end, so it passes what the
@@ -158,6 +170,11 @@ void BM_paste_nested_lists(benchmark::State& state) {
 void BM_paste_long_list(benchmark::State& state) {
     Paste(state, StructureClip(QStringLiteral("<ul>"), QStringLiteral("<li>"), 7), false);
 }
+// Markdown: one paragraph of many lines, each of which Qt adds at a cost
+// that grows with the paragraph.
+void BM_paste_markdown_lines(benchmark::State& state) {
+    Paste(state, MarkdownLinesClip(), false);
+}
 
 BENCHMARK(BM_paste_1mb_text)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_1mb_text_and_html)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -167,5 +184,6 @@ BENCHMARK(BM_paste_pictures_in_a_paragraph)->UseManualTime()->Unit(benchmark::kM
 BENCHMARK(BM_paste_nested_spans)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_nested_lists)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_long_list)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_markdown_lines)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -37,6 +37,10 @@ constexpr int kMaxTableDepth = 4;
 constexpr int kMaxDepth = 256;
 constexpr int kMaxPicturesInParagraph = 200;
 constexpr int kMaxItemsInList = 500;
+// Qt's Markdown reader adds each piece of a paragraph (a line, an emphasis, a
+// link, an entity, some HTML) at a cost in proportion to the paragraph's
+// length so far: pieces times length, summed over the paragraphs.
+constexpr qint64 kMaxMarkdownWork = 30'000'000;
 
 // How Qt's HTML reader lays out an element: in a paragraph's line, as a
 // paragraph, as (part of) a table, or not at all.
@@ -423,6 +427,58 @@ class StructureScan {
     QString kept_;
 };
 
+// Whether a line of Markdown (its quote marks taken off) starts a list item.
+bool IsListItem(QStringView line) {
+    qsizetype digits = 0;
+    while (digits < line.size() && digits < 9 && line[digits].isDigit()) {
+        ++digits;
+    }
+    const QStringView marker = digits > 0 ? line.mid(digits) : line;
+    const bool marked =
+        !marker.isEmpty() &&
+        (digits > 0 ? marker.front() == u'.' || marker.front() == u')'
+                    : marker.front() == u'-' || marker.front() == u'*' || marker.front() == u'+');
+    return marked && (marker.size() == 1 || marker[1] == u' ' || marker[1] == u'\t');
+}
+
+// Markdown's own structure, over-estimated line by line: the work of its
+// paragraphs (any lines between blank lines), and its lists' items, counted
+// until a line at the margin after a blank line ends the list.
+bool MarkdownFits(QStringView markdown) {
+    qint64 work = 0, pieces = 0, length = 0;
+    int items = 0;
+    bool afterBlank = true;
+    for (QStringView line : markdown.tokenize(u'\n')) {
+        qsizetype start = 0;
+        while (start < line.size() &&
+               (line[start] == u'>' || line[start] == u' ' || line[start] == u'\t')) {
+            ++start;
+        }
+        const QStringView content = line.mid(start).trimmed();
+        if (content.isEmpty()) {
+            work += pieces * length;
+            pieces = length = 0;
+            afterBlank = true;
+            continue;
+        }
+        if (IsListItem(content)) {
+            if (++items > kMaxItemsInList) {
+                return false;
+            }
+        } else if (afterBlank && !line.front().isSpace()) {
+            items = 0;
+        }
+        afterBlank = false;
+        pieces += 1 + std::count_if(content.begin(), content.end(),
+                                    [](QChar c) { return QStringView(u"*_`[!<&~\\").contains(c); });
+        length += line.size() + 1;
+        if (work + pieces * length > kMaxMarkdownWork) {
+            return false;
+        }
+    }
+    return work + pieces * length <= kMaxMarkdownWork;
+}
+
 // Markdown is read into an inert document of its own, so that the HTML it
 // holds names no file that is then opened.
 QTextDocumentFragment FromMarkdown(const QString& markdown, const QTextDocument& area) {
@@ -451,7 +507,7 @@ QTextDocumentFragment StyledPaste(const QMimeData& source, const QTextDocument& 
     }
     if (formats.first() == kMarkdown) {
         const QString markdown = QString::fromUtf8(source.data(kMarkdown));
-        if (StructureScan(markdown, true, false).Fits()) {
+        if (MarkdownFits(markdown) && StructureScan(markdown, true, false).Fits()) {
             return FromMarkdown(markdown, area);
         }
         return QTextDocumentFragment::fromPlainText(source.hasText() ? source.text() : markdown);

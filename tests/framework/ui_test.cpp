@@ -567,6 +567,12 @@ const PasteRow kPastes[] = {
     {"Markdown holding tables nested 25 deep", "Styled", false,
      {{"text/markdown", "**Bold**\n\n" + Repeat("<table><tr><td>", 25) + "x"}},
      "Kept **Bold** " + Repeat("<table><tr><td>", 25) + "x", nullptr},
+    {"a Markdown list of 1,000 items", "Styled", false,
+     {{"text/markdown", "**Bold**\n\n" + Repeat("- i\n", 1000)}},
+     "Kept **Bold** " + Repeat("- i ", 999) + "- i", nullptr},
+    {"a Markdown paragraph of 5,000 lines", "Styled", false,
+     {{"text/markdown", "**Bold**" + Repeat("\nline", 5000)}, {"text/plain", "Lines"}},
+     "Kept Lines", nullptr},
 };
 // clang-format on
 
