@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A person opens the other windows from the calculator: "About Quenvale"
 # brings back the splash window, the small picture opens the "Information"
-# window, and each goes away again.
+# window, whose text survives a middle click with nothing selected, and each
+# goes away again.
 SCENARIO=windows
 source "$(dirname "$0")/lib.sh"
 e2e_start
@@ -20,7 +21,20 @@ click_control picture
 info=$(until_ok 5 window Information)
 check "the small picture opens the Information window" until_ok 5 is_active "$info"
 xdotool key ctrl+a
-expect_eq "its text begins with the program's name" Quenvale "$(copied | head -n 1)"
+text=$(copied)
+expect_eq "its text begins with the program's name" Quenvale "$(head -n 1 <<<"$text")"
+# A middle click pastes the X selection; with nothing selected anywhere (the
+# program that selected last has quit) it pastes nothing and the program runs on.
+xclip -quiet -selection primary </dev/null >/dev/null 2>&1 &
+owner=$!
+pause 0.3
+kill "$owner" && wait "$owner" 2>/dev/null
+check "nothing is selected anywhere" eval '! xclip -o -selection primary'
+xdotool mousemove --window "$info" 200 200 click 2
+pause 0.5
+check "a middle click with nothing selected leaves the program running" kill -0 "$APP_PID"
+unchanged() { [ "$(xdotool key ctrl+a && copied)" = "$text" ]; }
+check "and its text as it was" unchanged
 click_close_button "$info"
 check "its close button closes it" gone "$info"
 check "the calculator stays open" is_visible "$CALC"
