@@ -271,14 +271,29 @@ class StructureScan {
         } else if (display == Display::Block) {
             blocks_.push_back(chain_.size() - 1);
         }
-        if (name == u"ul" || name == u"ol") {
-            lists_.push_back(chain_.size() - 1);
+        const bool table = name == u"table", cell = name == u"td" || name == u"th";
+        if (display == Display::None && (table || cell || name == u"tr")) {
+            // Qt builds no table from a hidden one, yet counts its rows and
+            // cells, and its end, against the table around it.
+            fits_ = false;
+        }
+        if (table && !tables_.empty() && (cells_.empty() || cells_.back() < tables_.back())) {
+            // Qt puts a table that sits in a table but in none of its cells
+            // where the last cell left off, so tables after the last cell
+            // nest ever deeper.
+            fits_ = false;
+        }
+        for (auto [is, at] : {std::pair{name == u"ul" || name == u"ol", &lists_},
+                              std::pair{table, &tables_}, std::pair{cell, &cells_}}) {
+            if (is) {
+                at->push_back(chain_.size() - 1);
+            }
         }
         if (display == Display::Block || display == Display::Table) {
             pictures_ = 0;
             Break();
         }
-        fits_ = fits_ && chain_.size() <= kMaxDepth && Count("table") <= kMaxTableDepth;
+        fits_ = fits_ && chain_.size() <= kMaxDepth && tables_.size() <= kMaxTableDepth;
     }
 
     void Pop() {
@@ -291,8 +306,10 @@ class StructureScan {
         } else if (top.display == Display::Block) {
             blocks_.pop_back();
         }
-        if (!lists_.empty() && lists_.back() == chain_.size() - 1) {
-            lists_.pop_back();
+        for (std::vector<size_t>* at : {&lists_, &tables_, &cells_}) {
+            if (!at->empty() && at->back() == chain_.size() - 1) {
+                at->pop_back();
+            }
         }
         if (top.display == Display::Block || top.display == Display::Table) {
             Break();
@@ -419,11 +436,12 @@ class StructureScan {
     qsizetype pos_ = 0;
     bool fits_ = true;
     std::vector<Element> chain_;
-    QHash<QString, int> open_;            // open elements by name
-    std::vector<size_t> blocks_, lists_;  // where in the chain paragraphs and lists stand
-    int hidden_ = 0;                      // open elements that are never shown
-    int pictures_ = 0;                    // in the current paragraph
-    int looseItems_ = 0;                  // list items outside any list
+    QHash<QString, int> open_;  // open elements by name
+    // Where in the chain paragraphs, lists, tables and cells stand.
+    std::vector<size_t> blocks_, lists_, tables_, cells_;
+    int hidden_ = 0;      // open elements that are never shown
+    int pictures_ = 0;    // in the current paragraph
+    int looseItems_ = 0;  // list items outside any list
     QString kept_;
 };
 

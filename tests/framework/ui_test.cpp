@@ -556,6 +556,10 @@ const PasteRow kPastes[] = {
     {"tables nested 8 deep, three cells each", "Styled", true,
      {{"text/html", Repeat("<table><tr><td>a</td><td>b<td>", 8) + "<b>z</b> &amp; &#233;"}},
      "Kept " + Repeat("a b ", 8) + "z & \u00e9", nullptr},
+    {"tables after a table's last cell, which Qt nests each in the one before", "Styled", false,
+     {{"text/html", "<table><tr><td>a</td></tr>" + Repeat("<table><tr><td>b</td></tr></table>", 25) +
+                        "</table>" + kBoldRedHtml}},
+     "Kept a " + Repeat("b ", 25) + "Bold plain", nullptr},
     {"2,000 pictures in a paragraph", "Styled", false,
      {{"text/html", "<p><b>Pictures</b>" + Repeat("<img src=\"%1\">", 2000)},
       {"text/plain", "Pictures"}}, "Kept Pictures", nullptr},
