@@ -457,22 +457,35 @@ TEST_F(Areas, AStyledPasteKeepsItsFormatOnlyWhereStyledTextIsAllowed) {
     }
 }
 
-// Every way styled text can name a file; a paste of any of them reads none of
-// the files. Were one opened, the FIFO (no writer) would hold the test up
-// until the suite's time runs out, so a fault shows as a hang or an event.
-TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
-    const QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo"), file = dir.filePath("picture.png");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile plain(file);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0);
-    plain.close();
-    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    for (const QString& path : {fifo, file}) {
-        ASSERT_GE(
-            inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN | IN_ACCESS), 0);
+// A private file and a FIFO without a writer, watched for being opened. Were
+// the FIFO opened, it would hold the test up until the suite's time runs out.
+struct NamedFiles {
+    QTemporaryDir dir;
+    QString fifo = dir.filePath("fifo"), file = dir.filePath("private");
+    int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    bool ready = [this] {
+        QFile plain(file);
+        bool made = mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+                    plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0;
+        for (const QString& path : {fifo, file}) {
+            made = made && inotify_add_watch(watch, QFile::encodeName(path).constData(),
+                                             IN_OPEN | IN_ACCESS) >= 0;
+        }
+        return made;
+    }();
+    ~NamedFiles() { close(watch); }
+    // Whether one of them was opened since the last question.
+    bool Opened() const {
+        char event[sizeof(inotify_event) + 256];
+        return read(watch, event, sizeof event) != -1;
     }
+};
+
+// Every way styled text can name a file; a paste of any of them reads none of
+// the files, so a fault shows as a hang or an event.
+TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
+    const NamedFiles named;
+    ASSERT_TRUE(named.ready);
     const char* ways[] = {
         "<img src=\"%1\">",
         "<img src=\"file://%1\" width=\"20\" height=\"20\">",
@@ -483,16 +496,14 @@ TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
     for (const char* way : ways) {
         SCOPED_TRACE(way);
         QString html = "<html><head></head><body><p>Named</p>";
-        for (const QString& path : {fifo, file}) {
+        for (const QString& path : {named.fifo, named.file}) {
             html += QString::fromLatin1(way).arg(path);
         }
         QTextEdit* edit = Paste("Styled", html + "</body></html>", "Named");
         EXPECT_TRUE(edit->toPlainText().startsWith("Named"));
-        char event[sizeof(inotify_event) + 256];
-        EXPECT_EQ(read(watch, event, sizeof event), -1) << "a named file was opened";
+        EXPECT_FALSE(named.Opened()) << "a named file was opened";
         edit->clear();
     }
-    close(watch);
 }
 
 // What a paste or drop brings: formats in the order the source offers them.
@@ -602,18 +613,8 @@ bool AnyStyled(const QTextEdit& edit) {
 // its styles where they are allowed, opens none of the files it names, and
 // one undo takes it back out.
 TEST_F(Areas, EveryPasteAndDropLeavesTheAreaHoldingItsText) {
-    const QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo"), file = dir.filePath("private");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile plain(file);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0);
-    plain.close();
-    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    for (const QString& path : {fifo, file}) {
-        ASSERT_GE(
-            inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN | IN_ACCESS), 0);
-    }
+    const NamedFiles named;
+    ASSERT_TRUE(named.ready);
     for (const PasteRow& row : kPastes) {
         SCOPED_TRACE(std::string(row.what) + " in " + row.area + (row.drop ? " by drop" : ""));
         auto* edit = qobject_cast<QTextEdit*>(testsupport::Control(*window, row.area));
@@ -621,8 +622,9 @@ TEST_F(Areas, EveryPasteAndDropLeavesTheAreaHoldingItsText) {
         edit->moveCursor(QTextCursor::End);
         auto* data = new QMimeData;
         for (const auto& [format, content] : row.formats) {
-            data->setData(format,
-                          QString(content).replace("%1", file).replace("%2", fifo).toUtf8());
+            data->setData(
+                format,
+                QString(content).replace("%1", named.file).replace("%2", named.fifo).toUtf8());
         }
         if (row.drop) {
             // Dropped at the end of the first line, where the text ends.
@@ -648,12 +650,10 @@ TEST_F(Areas, EveryPasteAndDropLeavesTheAreaHoldingItsText) {
         } else {
             EXPECT_FALSE(AnyStyled(*edit));
         }
-        char event[sizeof(inotify_event) + 256];
-        EXPECT_EQ(read(watch, event, sizeof event), -1) << "a named file was opened";
+        EXPECT_FALSE(named.Opened()) << "a named file was opened";
         QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
         EXPECT_EQ(Held(*edit), "Kept");
     }
-    close(watch);
 }
 
 }  // namespace
