@@ -29,18 +29,23 @@ const QString kMarkdown = QStringLiteral("text/markdown");
 const QString kQtRichText = QStringLiteral("application/x-qrichtext");
 
 // Where Qt's rich-text engine stops taking linear time. Tables nested in
-// tables cost twice as much for each level; the others cost in proportion to
-// their square: each element walks the chain of elements it sits in, each
-// picture and each list item the ones before it in its paragraph or list.
-// Within these limits a 1 MB paste is in place about as soon as its plain text.
+// tables cost twice as much for each level. Each element walks the chain of
+// elements it sits in, each list item the items before it. Each picture costs
+// as much as six characters for every picture, and one for every character,
+// before it in its paragraph; formats changing inside one word cost the
+// word's length each.
 constexpr int kMaxTableDepth = 4;
-constexpr int kMaxDepth = 256;
-constexpr int kMaxPicturesInParagraph = 200;
+constexpr int kMaxDepth = 128;
 constexpr int kMaxItemsInList = 500;
+constexpr qint64 kMaxPictureWork = 4'000'000;  // in characters, over the whole paste
+constexpr int kMaxTagsInWord = 64;
 // Qt's Markdown reader adds each piece of a paragraph (a line, an emphasis, a
 // link, an entity, some HTML) at a cost in proportion to the paragraph's
-// length so far: pieces times length, summed over the paragraphs.
+// length so far: pieces times length, summed over the paragraphs. It grows a
+// table a row at a time, each row costing the cells before it.
 constexpr qint64 kMaxMarkdownWork = 30'000'000;
+constexpr int kMaxMarkdownPictures = 300;  // in a paragraph
+constexpr qint64 kMaxMarkdownTableWork = 1'000'000;
 
 // How Qt's HTML reader lays out an element: in a paragraph's line, as a
 // paragraph, as (part of) a table, or not at all.
@@ -132,7 +137,15 @@ class StructureScan {
             const QChar c = text_[pos_++];
             if (c == u'<' && !(markdown_ && AtAutolink())) {
                 Tag();
-            } else if (c == u'&' && keepText_) {
+                continue;
+            }
+            if (!Hidden()) {
+                ++paragraphChars_;
+                if (IsSpace(c)) {
+                    wordTags_ = 0;
+                }
+            }
+            if (c == u'&' && keepText_) {
                 Keep(EntityAt());
             } else {
                 Keep(c);
@@ -214,6 +227,9 @@ class StructureScan {
     // After "<".
     void Tag() {
         SkipSpace();
+        if (!At(u'!')) {
+            fits_ = fits_ && ++wordTags_ <= kMaxTagsInWord;
+        }
         if (At(u'!')) {
             ++pos_;
             if (text_.mid(pos_).startsWith(u"--")) {
@@ -290,7 +306,7 @@ class StructureScan {
             }
         }
         if (display == Display::Block || display == Display::Table) {
-            pictures_ = 0;
+            pictures_ = paragraphChars_ = wordTags_ = 0;
             Break();
         }
         fits_ = fits_ && chain_.size() <= kMaxDepth && tables_.size() <= kMaxTableDepth;
@@ -362,10 +378,12 @@ class StructureScan {
             fits_ = fits_ && ++items <= kMaxItemsInList;
         }
         if (name == u"img" && !Hidden()) {
-            fits_ = fits_ && ++pictures_ <= kMaxPicturesInParagraph;
+            pictureWork_ += 6 * pictures_++ + paragraphChars_;
+            fits_ = fits_ && pictureWork_ <= kMaxPictureWork;
         }
         if (name == u"br") {
             Keep(QChar::LineSeparator);
+            wordTags_ = 0;
         }
         // An element without a name is text to Qt's reader: nothing sits in it.
         const bool holds = !closed && !name.isEmpty() && name != u"img" && name != u"hr" &&
@@ -439,8 +457,10 @@ class StructureScan {
     QHash<QString, int> open_;  // open elements by name
     // Where in the chain paragraphs, lists, tables and cells stand.
     std::vector<size_t> blocks_, lists_, tables_, cells_;
-    int hidden_ = 0;      // open elements that are never shown
-    int pictures_ = 0;    // in the current paragraph
+    int hidden_ = 0;                            // open elements that are never shown
+    qint64 pictures_ = 0, paragraphChars_ = 0;  // in the current paragraph so far
+    qint64 pictureWork_ = 0;
+    int wordTags_ = 0;    // tags since the current word began
     int looseItems_ = 0;  // list items outside any list
     QString kept_;
 };
@@ -460,12 +480,20 @@ bool IsListItem(QStringView line) {
 }
 
 // Markdown's own structure, over-estimated line by line: the work of its
-// paragraphs (any lines between blank lines), and its lists' items, counted
-// until a line at the margin after a blank line ends the list.
+// paragraphs (any lines between blank lines) and their pictures, every
+// paragraph with a "|" taken as a table of a row per line, and its lists'
+// items, counted until a line at the margin after a blank line ends the list.
 bool MarkdownFits(QStringView markdown) {
-    qint64 work = 0, pieces = 0, length = 0;
-    int items = 0;
+    qint64 work = 0, pieces = 0, length = 0, tableWork = 0, lines = 0, bars = 0;
+    int items = 0, pictures = 0;
     bool afterBlank = true;
+    // At a paragraph's end: its work, and its work as a table when it has cells.
+    const auto ended = [&] {
+        work += pieces * length;
+        tableWork += bars > 0 ? lines * (lines + bars) : 0;
+        pieces = length = lines = bars = pictures = 0;
+        return work <= kMaxMarkdownWork && tableWork <= kMaxMarkdownTableWork;
+    };
     for (QStringView line : markdown.tokenize(u'\n')) {
         qsizetype start = 0;
         while (start < line.size() &&
@@ -474,8 +502,9 @@ bool MarkdownFits(QStringView markdown) {
         }
         const QStringView content = line.mid(start).trimmed();
         if (content.isEmpty()) {
-            work += pieces * length;
-            pieces = length = 0;
+            if (!ended()) {
+                return false;
+            }
             afterBlank = true;
             continue;
         }
@@ -490,11 +519,14 @@ bool MarkdownFits(QStringView markdown) {
         pieces += 1 + std::count_if(content.begin(), content.end(),
                                     [](QChar c) { return QStringView(u"*_`[!<&~\\").contains(c); });
         length += line.size() + 1;
-        if (work + pieces * length > kMaxMarkdownWork) {
+        ++lines;
+        bars += content.count(u'|');
+        pictures += content.count(u"![");
+        if (work + pieces * length > kMaxMarkdownWork || pictures > kMaxMarkdownPictures) {
             return false;
         }
     }
-    return work + pieces * length <= kMaxMarkdownWork;
+    return ended();
 }
 
 // Markdown is read into an inert document of its own, so that the HTML it
