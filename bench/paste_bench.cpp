@@ -170,6 +170,12 @@ void BM_paste_nested_lists(benchmark::State& state) {
 void BM_paste_long_list(benchmark::State& state) {
     Paste(state, StructureClip(QStringLiteral("<ul>"), QStringLiteral("<li>"), 7), false);
 }
+// Half a megabyte of style rules, then a paragraph for each word: Qt matches
+// every element against every rule.
+void BM_paste_style_sheet(benchmark::State& state) {
+    const QString rules = QStringLiteral(".c { color: red }\n").repeated(kBytes / 2 / 18);
+    Paste(state, StructureClip("<style>" + rules + "</style>", QStringLiteral("<p>")), false);
+}
 // Markdown: one paragraph of many lines, each of which Qt adds at a cost
 // that grows with the paragraph.
 void BM_paste_markdown_lines(benchmark::State& state) {
@@ -184,6 +190,7 @@ BENCHMARK(BM_paste_pictures_in_a_paragraph)->UseManualTime()->Unit(benchmark::kM
 BENCHMARK(BM_paste_nested_spans)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_nested_lists)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_long_list)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_style_sheet)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_markdown_lines)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -39,6 +39,11 @@ constexpr int kMaxDepth = 128;
 constexpr int kMaxItemsInList = 500;
 constexpr qint64 kMaxPictureWork = 4'000'000;  // in characters, over the whole paste
 constexpr int kMaxTagsInWord = 64;
+// Each element is matched against every rule of the style sheets before it,
+// and a rule on a sibling ("p + p", "p ~ p") looks through all the siblings
+// before the element again.
+constexpr qint64 kMaxStyleWork = 5'000'000;      // rules times elements
+constexpr qint64 kMaxSiblingWork = 300'000'000;  // sibling rules times elements squared
 // Qt's Markdown reader adds each piece of a paragraph (a line, an emphasis, a
 // link, an entity, some HTML) at a cost in proportion to the paragraph's
 // length so far: pieces times length, summed over the paragraphs. It grows a
@@ -144,6 +149,9 @@ class StructureScan {
                 if (IsSpace(c)) {
                     wordTags_ = 0;
                 }
+            } else if (styles_ > 0) {
+                rules_ += c == u'{';
+                siblingRules_ += c == u'+' || c == u'~';
             }
             if (c == u'&' && keepText_) {
                 Keep(EntityAt());
@@ -282,6 +290,7 @@ class StructureScan {
         Display display = Hidden() ? Display::None : DisplayOf(name);
         chain_.push_back({name, display});
         ++open_[name];
+        styles_ += name == u"style";
         if (display == Display::None) {
             ++hidden_;
         } else if (display == Display::Block) {
@@ -317,6 +326,7 @@ class StructureScan {
         if (--open_[top.name] == 0) {
             open_.remove(top.name);
         }
+        styles_ -= top.name == u"style";
         if (top.display == Display::None) {
             --hidden_;
         } else if (top.display == Display::Block) {
@@ -377,6 +387,10 @@ class StructureScan {
             int& items = lists_.empty() ? looseItems_ : chain_[lists_.back()].items;
             fits_ = fits_ && ++items <= kMaxItemsInList;
         }
+        ++elements_;
+        styleWork_ += rules_;
+        siblingWork_ += siblingRules_ * elements_;
+        fits_ = fits_ && styleWork_ <= kMaxStyleWork && siblingWork_ <= kMaxSiblingWork;
         if (name == u"img" && !Hidden()) {
             pictureWork_ += 6 * pictures_++ + paragraphChars_;
             fits_ = fits_ && pictureWork_ <= kMaxPictureWork;
@@ -460,7 +474,9 @@ class StructureScan {
     int hidden_ = 0;                            // open elements that are never shown
     qint64 pictures_ = 0, paragraphChars_ = 0;  // in the current paragraph so far
     qint64 pictureWork_ = 0;
-    int wordTags_ = 0;    // tags since the current word began
+    int wordTags_ = 0;  // tags since the current word began
+    int styles_ = 0;    // open style sheets
+    qint64 elements_ = 0, rules_ = 0, siblingRules_ = 0, styleWork_ = 0, siblingWork_ = 0;
     int looseItems_ = 0;  // list items outside any list
     QString kept_;
 };

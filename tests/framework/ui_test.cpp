@@ -579,6 +579,10 @@ const PasteRow kPastes[] = {
       {"text/plain", "Long"}}, "Kept Long", nullptr},
     {"formats changing 100 times in a word", "Styled", false,
      {{"text/html", Repeat("<b>a</b><i>b</i>", 50)}}, "Kept " + Repeat("ab", 50), nullptr},
+    {"a style sheet of 1,000 rules over 10,000 paragraphs", "Styled", false,
+     {{"text/html", "<style>" + Repeat(".c { color: red }", 1000) + "</style><b>Bold</b>" +
+                        Repeat("<p>w</p>", 10000)},
+      {"text/plain", "Styled sheet"}}, "Kept Styled sheet", nullptr},
     {"spans nested 2,000 deep", "Styled", false,
      {{"text/html", Repeat("<span>", 2000) + "<b>Deep</b>"}}, "Kept Deep", nullptr},
     {"a list of 1,000 items", "Styled", false,
