@@ -232,6 +232,14 @@ class StructureScan {
         return text_.mid(start, pos_ - start);
     }
 
+    // A tag's name. Qt reads the entities in it, which no tag of HTML has, so
+    // a name with one is taken as beyond the limits rather than read.
+    QString Name() {
+        const QStringView word = Word();
+        fits_ = fits_ && !word.contains(u'&');
+        return word.toString().toLower();
+    }
+
     // After "<".
     void Tag() {
         SkipSpace();
@@ -250,12 +258,12 @@ class StructureScan {
         }
         if (At(u'/')) {
             ++pos_;
-            const QString name = Word().toString().toLower().trimmed();
+            const QString name = Name().trimmed();
             SkipPast(u'>');
             Close(name);
             return;
         }
-        const QString name = Word().toString().toLower();
+        const QString name = Name();
         if (pos_ < text_.size() && IsSpace(text_[pos_])) {
             Attributes();
         }

@@ -571,6 +571,9 @@ const PasteRow kPastes[] = {
      {{"text/html", "<table><tr><td>a</td></tr>" + Repeat("<table><tr><td>b</td></tr></table>", 25) +
                         "</table>" + kBoldRedHtml}},
      "Kept a " + Repeat("b ", 25) + "Bold plain", nullptr},
+    {"tables nested 25 deep, named with entities", "Styled", false,
+     {{"text/html", Repeat("<t&#97;ble><tr><td>", 25) + kBoldRedHtml}, {"text/plain", "Deep"}},
+     "Kept Deep", nullptr},
     {"2,000 pictures in a paragraph", "Styled", false,
      {{"text/html", "<p><b>Pictures</b>" + Repeat("<img src=\"%1\">", 2000)},
       {"text/plain", "Pictures"}}, "Kept Pictures", nullptr},
