@@ -136,7 +136,10 @@ class StructureScan {
     // `markdown`: the text is Markdown, whose autolinks (<scheme:...>,
     // <name@host>) are links, not tags.
     StructureScan(QStringView text, bool markdown, bool keepText)
-        : text_(text), markdown_(markdown), keepText_(keepText) {
+        : text_(text),
+          markdown_(markdown),
+          keepText_(keepText),
+          outerTables_(markdown && text.contains(u'|') ? 1 : 0) {
         // Beyond the limits the reading goes on only for the text.
         while ((fits_ || keepText_) && pos_ < text_.size()) {
             const QChar c = text_[pos_++];
@@ -326,7 +329,8 @@ class StructureScan {
             pictures_ = paragraphChars_ = wordTags_ = 0;
             Break();
         }
-        fits_ = fits_ && chain_.size() <= kMaxDepth && tables_.size() <= kMaxTableDepth;
+        fits_ =
+            fits_ && chain_.size() <= kMaxDepth && tables_.size() + outerTables_ <= kMaxTableDepth;
     }
 
     void Pop() {
@@ -473,6 +477,8 @@ class StructureScan {
 
     QStringView text_;
     const bool markdown_, keepText_;
+    // Markdown's own tables, whose cells may hold the HTML's.
+    const size_t outerTables_;
     qsizetype pos_ = 0;
     bool fits_ = true;
     std::vector<Element> chain_;
