@@ -3,7 +3,8 @@
 // process on the offscreen platform. The clipboard holds the text either
 // alone or, as a copy from a web page does, beside the same text as HTML.
 // The yardstick is a plain-text editor of the area's size and font, which
-// takes only the text of either.
+// takes only the text of either. Then HTML of at most 1 MB whose structure
+// Qt would lay out in more than linear time: each must arrive as quickly.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -54,24 +55,47 @@ Areas& TheAreas() {
     return areas;
 }
 
-// Fills the clipboard with 1 MB of words on one line, alone or also as HTML.
-void FillClipboard(bool html) {
+// 1 MB of words on one line.
+QString Words() {
     QString text;
     text.reserve(kBytes);
     while (text.size() < kBytes) {
         text += QStringLiteral("probability ");
     }
     text.truncate(kBytes);
-    auto* data = new QMimeData;
-    data->setText(text);
-    if (html) {
-        data->setHtml(QStringLiteral("<html><body><p>") + text +
-                      QStringLiteral("</p></body></html>"));
-    }
-    QGuiApplication::clipboard()->setMimeData(data);
+    return text;
 }
 
-void Paste(benchmark::State& state, bool html, bool yardstick) {
+// What the clipboard holds, and how many characters the area holds once the
+// whole paste is in.
+struct Clip {
+    QString text, html, markdown;
+    qsizetype shown;
+};
+
+Clip WordsClip(bool html) {
+    const QString text = Words();
+    return {text, html ? "<html><body><p>" + text + "</p></body></html>" : QString(), QString(),
+            kBytes};
+}
+
+// HTML alone: `opening` once, then `unit` and `words` words as often as fit
+// in 1 MB.
+Clip StructureClip(const QString& opening, const QString& unit, int words = 1) {
+    const QString text = QStringLiteral("probability ").repeated(words);
+    const qsizetype times = (kBytes - opening.size()) / (unit.size() + text.size());
+    return {QString(), opening + (unit + text).repeated(times), QString(),
+            times * (text.size() - 1)};
+}
+
+// Markdown alone: one paragraph of lines of words, 1 MB.
+Clip MarkdownLinesClip() {
+    const QString line = QStringLiteral("probability ").repeated(7) + u'\n';
+    const qsizetype times = kBytes / line.size();
+    return {QString(), QString(), line.repeated(times), times * (line.size() - 1)};
+}
+
+void Paste(benchmark::State& state, const Clip& clip, bool yardstick) {
     Areas& areas = TheAreas();
     auto* edit = qobject_cast<QTextEdit*>(areas.area);
     QAbstractScrollArea* area =
@@ -83,10 +107,22 @@ void Paste(benchmark::State& state, bool html, bool yardstick) {
         state.SkipWithError("the Information window has no text area");
         return;
     }
-    FillClipboard(html);
-    // The count includes the closing paragraph's end, so it passes kBytes only
-    // once the whole paste is in.
-    PaintWatch watch(area->viewport(), [document] { return document->characterCount() > kBytes; });
+    auto* data = new QMimeData;
+    if (!clip.text.isEmpty()) {
+        data->setText(clip.text);
+    }
+    if (!clip.html.isEmpty()) {
+        data->setHtml(clip.html);
+    }
+    if (!clip.markdown.isEmpty()) {
+        data->setData(QStringLiteral("text/markdown"), clip.markdown.toUtf8());
+    }
+    QGuiApplication::clipboard()->setMimeData(data);
+    // The count includes the closing paragraph's end, so it passes what the
+    // paste shows only once the whole paste is in.
+    const qsizetype shown = clip.shown;
+    PaintWatch watch(area->viewport(),
+                     [document, shown] { return document->characterCount() > shown; });
     for (auto _ : state) {
         QMetaObject::invokeMethod(area, "clear");
         QCoreApplication::processEvents();
@@ -106,17 +142,55 @@ void Paste(benchmark::State& state, bool html, bool yardstick) {
 }
 
 void BM_paste_1mb_text(benchmark::State& state) {
-    Paste(state, false, false);
+    Paste(state, WordsClip(false), false);
 }
 void BM_paste_1mb_text_and_html(benchmark::State& state) {
-    Paste(state, true, false);
+    Paste(state, WordsClip(true), false);
 }
 void BM_paste_1mb_yardstick(benchmark::State& state) {
-    Paste(state, false, true);
+    Paste(state, WordsClip(false), true);
+}
+// Tables nested 25 deep around the words: Qt doubles its work per level.
+void BM_paste_nested_tables(benchmark::State& state) {
+    Paste(state, StructureClip(QStringLiteral("<table><tr><td>").repeated(25), QString()), false);
+}
+// A picture before each word, all in one paragraph.
+void BM_paste_pictures_in_a_paragraph(benchmark::State& state) {
+    Paste(state, StructureClip(QStringLiteral("<p>"), QStringLiteral("<img src=\"x\">")), false);
+}
+// A span opened before each word and never closed.
+void BM_paste_nested_spans(benchmark::State& state) {
+    Paste(state, StructureClip(QString(), QStringLiteral("<span>")), false);
+}
+// Lists each nested in the item before, an item a line of words.
+void BM_paste_nested_lists(benchmark::State& state) {
+    Paste(state, StructureClip(QString(), QStringLiteral("<ul><li>"), 7), false);
+}
+// One list, an item a line of words.
+void BM_paste_long_list(benchmark::State& state) {
+    Paste(state, StructureClip(QStringLiteral("<ul>"), QStringLiteral("<li>"), 7), false);
+}
+// Half a megabyte of style rules, then a paragraph for each word: Qt matches
+// every element against every rule.
+void BM_paste_style_sheet(benchmark::State& state) {
+    const QString rules = QStringLiteral(".c { color: red }\n").repeated(kBytes / 2 / 18);
+    Paste(state, StructureClip("<style>" + rules + "</style>", QStringLiteral("<p>")), false);
+}
+// Markdown: one paragraph of many lines, each of which Qt adds at a cost
+// that grows with the paragraph.
+void BM_paste_markdown_lines(benchmark::State& state) {
+    Paste(state, MarkdownLinesClip(), false);
 }
 
 BENCHMARK(BM_paste_1mb_text)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_1mb_text_and_html)->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_paste_1mb_yardstick)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_nested_tables)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_pictures_in_a_paragraph)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_nested_spans)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_nested_lists)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_long_list)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_style_sheet)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_paste_markdown_lines)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -16,7 +16,7 @@
 #include <QStyleOptionFrame>
 #include <QStyleOptionGroupBox>
 #include <QStylePainter>
-#include <QTextDocument>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <algorithm>
 #include <utility>
@@ -27,6 +27,7 @@
 #include "framework/ui/detail/FieldValidator.h"
 #include "framework/ui/detail/Keys.h"
 #include "framework/ui/detail/PictureImpl.h"
+#include "framework/ui/detail/StyledPaste.h"
 
 namespace fw {
 
@@ -347,33 +348,10 @@ class SeparatorWidget final : public QFrame, public ControlWidget {
     Qt::FocusPolicy NaturalFocus(const I&) const override { return Qt::NoFocus; }
 };
 
-// A text area's document reads nothing from outside. Styled text pasted or
-// dropped in may name pictures and style sheets by file or address; reading
-// one could fill memory (/dev/zero) or block the program for good (a FIFO).
-// Every picture is a transparent dot and every other resource empty, which
-// Qt takes as loaded, so it never falls back to opening the name itself.
-class InertDocument final : public QTextDocument {
-  public:
-    using QTextDocument::QTextDocument;
-
-  protected:
-    QVariant loadResource(int type, const QUrl&) override {
-        if (type == ImageResource) {
-            static const QImage dot = [] {
-                QImage image(1, 1, QImage::Format_ARGB32);
-                image.fill(Qt::transparent);
-                return image;
-            }();
-            return dot;
-        }
-        return QString();
-    }
-};
-
 class AreaWidget final : public QTextEdit, public ControlWidget {
   public:
     explicit AreaWidget(QWidget* parent) : QTextEdit(parent) {
-        setDocument(new InertDocument(this));
+        setDocument(new detail::InertDocument(this));
     }
     void Apply(const I& d) override {
         setReadOnly(d.readOnly);
@@ -391,15 +369,23 @@ class AreaWidget final : public QTextEdit, public ControlWidget {
     }
 
   protected:
-    // Without styled text only the plain text of a paste or drop arrives; Qt
-    // itself would still take Markdown styled.
+    // Every paste and drop comes here. A paste of nothing (an empty clipboard
+    // or selection) inserts nothing. Without styled text only the plain text
+    // arrives; Qt itself would still take Markdown styled. Qt's own reading is
+    // never used: it fails on data without formats and reads Markdown into a
+    // document that opens the files its HTML names.
     void insertFromMimeData(const QMimeData* source) override {
-        if (acceptRichText()) {
-            QTextEdit::insertFromMimeData(source);
-        } else if (!isReadOnly() && source != nullptr && source->hasText()) {
-            insertPlainText(source->text());
-            ensureCursorVisible();
+        if (isReadOnly() || source == nullptr || source->formats().isEmpty()) {
+            return;
         }
+        if (acceptRichText()) {
+            QTextCursor cursor = textCursor();
+            cursor.insertFragment(detail::StyledPaste(*source, *document()));
+            setTextCursor(cursor);
+        } else if (source->hasText()) {
+            insertPlainText(source->text());
+        }
+        ensureCursorVisible();
     }
 };
 

@@ -19,6 +19,20 @@ check "a click in the splash window hides it" gone "$splash"
 click_control picture
 info=$(until_ok 5 window Information)
 check "the small picture opens the Information window" until_ok 5 is_active "$info"
+# A middle click pastes the X selection; with nothing selected anywhere (the
+# program that selected last has quit) it pastes nothing and the program runs on.
+xdotool key ctrl+a
+text=$(copied)
+xclip -quiet -selection primary </dev/null >/dev/null 2>&1 &
+owner=$!
+pause 0.3
+kill "$owner" && wait "$owner" 2>/dev/null
+check "nothing is selected anywhere" eval '! xclip -o -selection primary'
+xdotool mousemove --window "$info" 200 200 click 2
+pause 0.5
+check "a middle click with nothing selected leaves the program running" kill -0 "$APP_PID"
+unchanged() { [ "$(xdotool key ctrl+a && copied)" = "$text" ]; }
+check "and the Information text as it was" unchanged
 xdotool key ctrl+a
 expect_eq "its text begins with the program's name" Quenvale "$(copied | head -n 1)"
 xdotool windowminimize "$info"

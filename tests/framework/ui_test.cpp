@@ -9,15 +9,19 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "framework/core/PropertyTable.h"
 #include "framework/ui/Application.h"
@@ -475,23 +479,35 @@ TEST_F(Areas, AStyledPasteKeepsItsFormatOnlyWhereStyledTextIsAllowed) {
     }
 }
 
-// Every way styled text can name a file; a paste of any of them reads none of
-// the files. Were one opened, the FIFO (no writer) would hold the test up for
-// good and /dev/zero would fill the memory, so a fault shows as a hang.
-TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
-    const QTemporaryDir dir;
-    const QString fifo = dir.filePath("fifo"), file = dir.filePath("picture.png");
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QFile plain(file);
-    ASSERT_TRUE(plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0);
-    plain.close();
-    // /dev/zero is opened by other processes too, so only the two files here are watched.
-    const int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    ASSERT_GE(watch, 0);
-    for (const QString& path : {fifo, file}) {
-        ASSERT_GE(
-            inotify_add_watch(watch, QFile::encodeName(path).constData(), IN_OPEN | IN_ACCESS), 0);
+// A private file and a FIFO without a writer, watched for being opened. Were
+// the FIFO opened, it would hold the test up until the suite's time runs out.
+struct NamedFiles {
+    QTemporaryDir dir;
+    QString fifo = dir.filePath("fifo"), file = dir.filePath("private");
+    int watch = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    bool ready = [this] {
+        QFile plain(file);
+        bool made = mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0 &&
+                    plain.open(QIODevice::WriteOnly) && plain.write("not a picture") > 0;
+        for (const QString& path : {fifo, file}) {
+            made = made && inotify_add_watch(watch, QFile::encodeName(path).constData(),
+                                             IN_OPEN | IN_ACCESS) >= 0;
+        }
+        return made;
+    }();
+    ~NamedFiles() { close(watch); }
+    // Whether one of them was opened since the last question.
+    bool Opened() const {
+        char event[sizeof(inotify_event) + 256];
+        return read(watch, event, sizeof event) != -1;
     }
+};
+
+// Every way styled text can name a file; a paste of any of them reads none of
+// the files, so a fault shows as a hang or an event.
+TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
+    const NamedFiles named;
+    ASSERT_TRUE(named.ready);
     const char* ways[] = {
         "<img src=\"%1\">",
         "<img src=\"file://%1\" width=\"20\" height=\"20\">",
@@ -502,16 +518,179 @@ TEST_F(Areas, AStyledPasteNeverOpensTheFilesItNames) {
     for (const char* way : ways) {
         SCOPED_TRACE(way);
         QString html = "<html><head></head><body><p>Named</p>";
-        for (const QString& path : {QStringLiteral("/dev/zero"), fifo, file}) {
+        for (const QString& path : {named.fifo, named.file}) {
             html += QString::fromLatin1(way).arg(path);
         }
         QTextEdit* edit = Paste("Styled", html + "</body></html>", "Named");
         EXPECT_TRUE(edit->toPlainText().startsWith("Named"));
-        char event[sizeof(inotify_event) + 256];
-        EXPECT_EQ(read(watch, event, sizeof event), -1) << "a named file was opened";
+        EXPECT_FALSE(named.Opened()) << "a named file was opened";
         edit->clear();
     }
-    close(watch);
+}
+
+// What a paste or drop brings: formats in the order the source offers them.
+// In the contents %1 stands for a private file and %2 for a FIFO.
+using Formats = std::vector<std::pair<QString, QString>>;
+struct PasteRow {
+    const char* what;
+    const char* area;  // "Styled" or "Plain"
+    bool drop;         // dropped on the area, else pasted with Ctrl+V
+    Formats formats;
+    QString held;         // the area's text afterwards, spaces simplified
+    const char* boldRed;  // a word that keeps bold and red; nullptr: nothing styled
+};
+
+QString Repeat(const char* part, int times) {
+    return QString::fromUtf8(part).repeated(times);
+}
+
+// Markdown naming the files by every way its HTML or pictures can, with styles.
+// (Qt's Markdown reader joins an HTML block to the paragraph before it.)
+const QString kNamingMarkdown =
+    "**Bold** <b style=\"color:#ff0000\">red</b>\n\n"
+    "<p style=\"background-image: url(%1)\">one</p>\n\n"
+    "<table background=\"%2\"><tr><td background=\"%1\">two</td></tr></table>\n\n"
+    "<style>@import url(%2);</style>\n\n"
+    "<div style=\"background-image: url(%2)\">three</div>\n\n"
+    "![a](%1) ![b](%2)\n\n"
+    "<img src=\"%2\"/>\n";
+const QString kBoldRedHtml = "<p><b><span style=\"color:#ff0000\">Bold</span></b> plain</p>";
+
+// clang-format off
+const PasteRow kPastes[] = {
+    {"an empty clipboard", "Styled", false, {}, "Kept", nullptr},
+    {"an empty clipboard", "Plain", false, {}, "Kept", nullptr},
+    {"Markdown with HTML", "Styled", false,
+     {{"text/markdown", "**Bold** <b style=\"color:#ff0000\">red</b>"}}, "Kept Bold red", "red"},
+    {"Markdown naming files", "Styled", false, {{"text/markdown", kNamingMarkdown}},
+     "Kept Bold redone two three \uFFFC \uFFFC\uFFFC", "red"},
+    {"Markdown naming files", "Styled", true,
+     {{"text/markdown", kNamingMarkdown}, {"text/plain", "Named"}},
+     "Kept Bold redone two three \uFFFC \uFFFC\uFFFC", "red"},
+    {"Markdown naming files", "Plain", false,
+     {{"text/markdown", kNamingMarkdown}, {"text/plain", "Named"}}, "Kept Named", nullptr},
+    {"ordinary styled text", "Styled", false,
+     {{"text/html", kBoldRedHtml}, {"text/plain", "x"}}, "Kept Bold plain", "Bold"},
+    {"ordinary styled text", "Styled", true,
+     {{"text/html", kBoldRedHtml}, {"text/plain", "x"}}, "Kept Bold plain", "Bold"},
+    {"ordinary styled text", "Plain", false,
+     {{"text/html", kBoldRedHtml}, {"text/plain", "Bold plain"}}, "Kept Bold plain", nullptr},
+    {"ordinary styled text", "Plain", true,
+     {{"text/html", kBoldRedHtml}, {"text/plain", "Bold plain"}}, "Kept Bold plain", nullptr},
+    {"Qt's rich text", "Styled", false,
+     {{"application/x-qrichtext", kBoldRedHtml}, {"text/plain", "x"}}, "Kept Bold plain", "Bold"},
+    {"tables nested a few levels", "Styled", false,
+     {{"text/html", Repeat("<table><tr><td>", 3) + kBoldRedHtml}}, "Kept Bold plain", "Bold"},
+    // Structures that would keep the program busy arrive with their whole
+    // text: the data's own plain text, or else the text the HTML holds.
+    {"tables nested 25 deep", "Styled", false,
+     {{"text/html", Repeat("<table><tr><td>", 25) + kBoldRedHtml}, {"text/plain", "Deep"}},
+     "Kept Deep", nullptr},
+    {"tables nested 8 deep, three cells each", "Styled", true,
+     {{"text/html", Repeat("<table><tr><td>a</td><td>b<td>", 8) + "<b>z</b> &amp; &#233;"}},
+     "Kept " + Repeat("a b ", 8) + "z & \u00e9", nullptr},
+    {"tables after a table's last cell, which Qt nests each in the one before", "Styled", false,
+     {{"text/html", "<table><tr><td>a</td></tr>" + Repeat("<table><tr><td>b</td></tr></table>", 25) +
+                        "</table>" + kBoldRedHtml}},
+     "Kept a " + Repeat("b ", 25) + "Bold plain", nullptr},
+    {"tables nested 25 deep, named with entities", "Styled", false,
+     {{"text/html", Repeat("<t&#97;ble><tr><td>", 25) + kBoldRedHtml}, {"text/plain", "Deep"}},
+     "Kept Deep", nullptr},
+    {"2,000 pictures in a paragraph", "Styled", false,
+     {{"text/html", "<p><b>Pictures</b>" + Repeat("<img src=\"%1\">", 2000)},
+      {"text/plain", "Pictures"}}, "Kept Pictures", nullptr},
+    {"100 pictures after a long paragraph's text", "Styled", false,
+     {{"text/html", "<p><b>" + Repeat("word ", 10000) + "</b>" + Repeat("<img src=\"%1\">", 100)},
+      {"text/plain", "Long"}}, "Kept Long", nullptr},
+    {"formats changing 100 times in a word", "Styled", false,
+     {{"text/html", Repeat("<b>a</b><i>b</i>", 50)}}, "Kept " + Repeat("ab", 50), nullptr},
+    {"a style sheet of 1,000 rules over 10,000 paragraphs", "Styled", false,
+     {{"text/html", "<style>" + Repeat(".c { color: red }", 1000) + "</style><b>Bold</b>" +
+                        Repeat("<p>w</p>", 10000)},
+      {"text/plain", "Styled sheet"}}, "Kept Styled sheet", nullptr},
+    {"spans nested 2,000 deep", "Styled", false,
+     {{"text/html", Repeat("<span>", 2000) + "<b>Deep</b>"}}, "Kept Deep", nullptr},
+    {"a list of 1,000 items", "Styled", false,
+     {{"text/html", "<ul>" + Repeat("<li>i", 1000) + "</ul><b>End</b>"}},
+     "Kept " + Repeat("i ", 1000) + "End", nullptr},
+    {"Markdown holding tables nested 25 deep", "Styled", false,
+     {{"text/markdown", "**Bold**\n\n" + Repeat("<table><tr><td>", 25) + "x"}},
+     "Kept **Bold** " + Repeat("<table><tr><td>", 25) + "x", nullptr},
+    {"a Markdown list of 1,000 items", "Styled", false,
+     {{"text/markdown", "**Bold**\n\n" + Repeat("- i\n", 1000)}},
+     "Kept **Bold** " + Repeat("- i ", 999) + "- i", nullptr},
+    {"a Markdown table of 700 rows", "Styled", false,
+     {{"text/markdown", "**Bold**\n\n| a | b |\n|---|---|\n" + Repeat("| x | y |\n", 700)}},
+     "Kept **Bold** | a | b | |---|---| " + Repeat("| x | y | ", 699) + "| x | y |", nullptr},
+    {"a Markdown paragraph of 5,000 lines", "Styled", false,
+     {{"text/markdown", "**Bold**" + Repeat("\nline", 5000)}, {"text/plain", "Lines"}},
+     "Kept Lines", nullptr},
+};
+// clang-format on
+
+// What the area holds, its spaces simplified.
+std::string Held(const QTextEdit& edit) {
+    return edit.toPlainText().simplified().toStdString();
+}
+
+// Whether any character of the area is bold or red.
+bool AnyStyled(const QTextEdit& edit) {
+    for (QTextBlock block = edit.document()->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            if (format.fontWeight() == QFont::Bold || format.foreground().color() == Qt::red) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// Each paste and drop leaves the area holding the text the row states, with
+// its styles where they are allowed, opens none of the files it names, and
+// one undo takes it back out.
+TEST_F(Areas, EveryPasteAndDropLeavesTheAreaHoldingItsText) {
+    const NamedFiles named;
+    ASSERT_TRUE(named.ready);
+    for (const PasteRow& row : kPastes) {
+        SCOPED_TRACE(std::string(row.what) + " in " + row.area + (row.drop ? " by drop" : ""));
+        auto* edit = qobject_cast<QTextEdit*>(testsupport::Control(*window, row.area));
+        edit->setPlainText("Kept ");
+        edit->moveCursor(QTextCursor::End);
+        auto* data = new QMimeData;
+        for (const auto& [format, content] : row.formats) {
+            data->setData(
+                format,
+                QString(content).replace("%1", named.file).replace("%2", named.fifo).toUtf8());
+        }
+        if (row.drop) {
+            // Dropped at the end of the first line, where the text ends.
+            const QPoint at(edit->viewport()->width() - 5, 5);
+            QDragEnterEvent enter(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit->viewport(), &enter);
+            QDragMoveEvent move(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit->viewport(), &move);
+            QDropEvent drop(at, Qt::CopyAction, data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(edit->viewport(), &drop);
+            delete data;
+        } else {
+            QGuiApplication::clipboard()->setMimeData(data);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        }
+        edit->grab();
+        EXPECT_EQ(Held(*edit), row.held.toStdString());
+        if (row.boldRed != nullptr) {
+            QTextCursor word = edit->document()->find(row.boldRed);
+            ASSERT_FALSE(word.isNull());
+            EXPECT_EQ(word.charFormat().fontWeight(), QFont::Bold);
+            EXPECT_EQ(word.charFormat().foreground().color(), Qt::red);
+        } else {
+            EXPECT_FALSE(AnyStyled(*edit));
+        }
+        EXPECT_FALSE(named.Opened()) << "a named file was opened";
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(Held(*edit), "Kept");
+    }
 }
 
 }  // namespace
